@@ -1,0 +1,22 @@
+src/store/velmarin_store_autogen/timestamp: \
+  /work/main/src/store/AnswerPage.cpp \
+  /work/main/src/store/AnswerPage.h \
+  /work/main/src/store/AnswerRecorder.cpp \
+  /work/main/src/store/AnswerRecorder.h \
+  /work/main/src/store/AppActions.h \
+  /work/main/src/store/AppContext.h \
+  /work/main/src/store/BankSchema.cpp \
+  /work/main/src/store/BankSchema.h \
+  /work/main/src/store/CMakeLists.txt \
+  /work/main/src/store/CodeSchemes.cpp \
+  /work/main/src/store/CodeSchemes.h \
+  /work/main/src/store/PracticeStatement.h \
+  /work/main/src/store/QuestionRecord.cpp \
+  /work/main/src/store/QuestionRecord.h \
+  /work/main/src/store/SqlGuard.h \
+  /work/main/src/store/StatementBinding.cpp \
+  /work/main/src/store/StatementBinding.h \
+  /work/main/src/store/StoreError.h \
+  /work/main/src/store/TDM1.cpp \
+  /work/main/src/store/TDM1.h \
+  /usr/bin/cmake

@@ -1,0 +1,8 @@
+#include "DialogModalRunner.h"
+
+#include <QDialog>
+
+int DialogModalRunner::run(QDialog& dialog)
+{
+    return dialog.exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "Clock.h"
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};

@@ -1,0 +1,324 @@
+#include "TDM1.h"
+
+#include "BankSchema.h"
+#include "CodeSchemes.h"
+#include "SqlGuard.h"
+#include "StatementBinding.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Statement.h>
+
+#include <sqlite3.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// percent(total, wrong): the score text of a chapter or a day, computed in C++
+// so that every percentage in the bank is formatted the same way.
+void percentFunction(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    const qint64 total = sqlite3_value_int64(argv[0]);
+    const qint64 wrong = sqlite3_value_int64(argv[1]);
+    const QByteArray text = CodeSchemes::percentText(total, wrong).toUtf8();
+    sqlite3_result_text(context, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+}
+
+QString placeholders(qsizetype count)
+{
+    QStringList marks;
+    for (qsizetype i = 0; i < count; ++i)
+        marks.append(u"?"_s);
+    return u"("_s + marks.join(u',') + u")"_s;
+}
+
+void bindList(SQLite::Statement& statement, int first, const QStringList& values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        StatementBinding::bindText(statement, first + int(i), values[i]);
+}
+
+} // namespace
+
+TDM1::TDM1(const QString& programFolder, const Clock& clock)
+    : m_clock(clock)
+    , m_programFolder(programFolder)
+    , m_typeTable(BankSchema::typeTableName(1))
+{
+    if (!m_programFolder.endsWith(u'/'))
+        m_programFolder.append(u'/');
+    open(bankPathIn(m_programFolder));
+}
+
+TDM1::~TDM1() = default;
+
+QString TDM1::programFolderOf(const QString& programFile)
+{
+    QString folder = QFileInfo(programFile).absolutePath();
+    if (!folder.endsWith(u'/'))
+        folder.append(u'/');
+    return folder;
+}
+
+QString TDM1::bankPathIn(const QString& programFolder)
+{
+    return QDir(programFolder).filePath(u"data/KX50418.mdb"_s);
+}
+
+void TDM1::open(const QString& path)
+{
+    try {
+        // Never create: a missing bank is a failed start, not a new empty bank.
+        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
+        db->exec("PRAGMA journal_mode=WAL");
+        db->exec("PRAGMA synchronous=FULL");
+        db->exec("PRAGMA foreign_keys=ON");
+        db->setBusyTimeout(2000);
+        // Reading the chapter and question tables proves the file is a bank.
+        db->exec("SELECT count(*) FROM tab_kmmc; SELECT count(*) FROM tab_answ");
+        sqlite3_create_function(db->getHandle(), "percent", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                percentFunction, nullptr, nullptr);
+        m_db = std::move(db);
+    } catch (const std::exception& e) {
+        m_openError = QString::fromUtf8(e.what());
+    }
+}
+
+void TDM1::close()
+{
+    m_statements.clear();
+    m_db.reset();
+}
+
+SQLite::Database& TDM1::db()
+{
+    if (!m_db)
+        throw StoreError(u"数据库未连接。"_s);
+    return *m_db;
+}
+
+SQLite::Statement& TDM1::prepared(const QString& sql)
+{
+    auto found = m_statements.find(sql);
+    if (found == m_statements.end()) {
+        auto statement = sqlGuarded([&] { return std::make_unique<SQLite::Statement>(db(), sql.toStdString()); });
+        found = m_statements.emplace(sql, std::move(statement)).first;
+    }
+    found->second->reset();
+    found->second->clearBindings();
+    return *found->second;
+}
+
+QString TDM1::todayText() const
+{
+    return m_clock.today().toString(Qt::ISODate);
+}
+
+void TDM1::beginTransaction()
+{
+    if (m_transactionDepth++ == 0)
+        sqlGuarded([&] { db().exec("BEGIN IMMEDIATE"); });
+}
+
+void TDM1::commitTransaction()
+{
+    if (--m_transactionDepth == 0) {
+        try {
+            sqlGuarded([&] { db().exec("COMMIT"); });
+        } catch (...) {
+            rollbackTransaction();
+            throw;
+        }
+    }
+}
+
+void TDM1::rollbackTransaction() noexcept
+{
+    if (m_transactionDepth > 0)
+        --m_transactionDepth;
+    // An inner failure is rolled back by the outermost transaction, which sees the same exception.
+    if (m_transactionDepth == 0 && m_db && sqlite3_get_autocommit(m_db->getHandle()) == 0) {
+        try {
+            m_db->exec("ROLLBACK");
+        } catch (...) {
+        }
+    }
+}
+
+void TDM1::RecordAnswerInLog(int firstToday, int wrong, int earlierWrong)
+{
+    sqlGuarded([&] {
+        const QString today = todayText();
+        auto& find = prepared(u"SELECT 1 FROM tab_rz WHERE A1 = ?"_s);
+        StatementBinding::bindText(find, 1, today);
+        const bool found = find.executeStep();
+        find.reset();
+        const bool isWrong = wrong == 2;
+        if (!found) {
+            auto& append = prepared(u"INSERT INTO tab_rz (A1, A2, A3, B1, B2) VALUES (?, 1, ?, 1, ?)"_s);
+            StatementBinding::bindText(append, 1, today);
+            StatementBinding::bind(append, 2, isWrong ? QVariant(1) : QVariant());
+            StatementBinding::bind(append, 3, isWrong ? QVariant(1) : QVariant());
+            append.exec();
+            return;
+        }
+        int distinct = 0;
+        int wrongDistinct = 0;
+        if (firstToday == 2) {
+            distinct = 1;
+            wrongDistinct = isWrong ? 1 : 0;
+        } else if (earlierWrong == 1 && isWrong) {
+            wrongDistinct = 1;
+        } else if (earlierWrong == 2 && !isWrong) {
+            wrongDistinct = -1;
+        }
+        // Columns not touched by this answer keep their value, empty included.
+        auto& update = prepared(u"UPDATE tab_rz SET A2 = coalesce(A2, 0) + 1,"
+                                u" A3 = CASE WHEN ?1 THEN coalesce(A3, 0) + 1 ELSE A3 END,"
+                                u" B1 = CASE WHEN ?2 THEN coalesce(B1, 0) + 1 ELSE B1 END,"
+                                u" B2 = CASE WHEN ?3 = 0 THEN B2 ELSE max(coalesce(B2, 0) + ?3, 0) END"
+                                u" WHERE A1 = ?4"_s);
+        update.bind(1, isWrong ? 1 : 0);
+        update.bind(2, distinct);
+        update.bind(3, wrongDistinct);
+        StatementBinding::bindText(update, 4, today);
+        update.exec();
+    });
+}
+
+void TDM1::CountChapterAnswer(const QString& code, int neverAnswered, int wrong)
+{
+    sqlGuarded([&] {
+        QStringList codes = CodeSchemes::chapterAncestors(code);
+        codes.prepend(code);
+        // Prefixes without a row simply match nothing.
+        auto& update = prepared(u"UPDATE tab_kmmc SET C4 = coalesce(C4, 0) + ?, D1 = coalesce(D1, 0) + 1,"
+                                u" D2 = coalesce(D2, 0) + ? WHERE C1 IN "_s +
+                                placeholders(codes.size()));
+        update.bind(1, neverAnswered == 2 ? 1 : 0);
+        update.bind(2, wrong == 2 ? 1 : 0);
+        bindList(update, 3, codes);
+        update.exec();
+    });
+}
+
+void TDM1::CountKnowledgePointAnswer(const QStringList& points, const QStringList& nodes6, const QStringList& nodes2,
+                                     int neverAnswered, int wrong)
+{
+    sqlGuarded([&] {
+        const int first = neverAnswered == 2 ? 1 : 0;
+        const int failed = wrong == 2 ? 1 : 0;
+        auto run = [&](const QString& table, const QString& key, const QStringList& values) {
+            if (values.isEmpty())
+                return;
+            auto& update = prepared(u"UPDATE "_s + table +
+                                    u" SET q2 = coalesce(q2, 0) + 1, q1 = coalesce(q1, 0) + ?,"
+                                    u" q4 = coalesce(q4, 0) + ? WHERE "_s +
+                                    key + u" IN "_s + placeholders(values.size()));
+            update.bind(1, first);
+            update.bind(2, failed);
+            bindList(update, 3, values);
+            update.exec();
+        };
+        run(u"tab_rule"_s, u"ftid"_s, points);
+        run(u"tab_fgmc"_s, u"id"_s, nodes6);
+        run(u"tab_fgmc"_s, u"id"_s, nodes2);
+    });
+}
+
+void TDM1::CloseStudyRun(const QString& elapsed)
+{
+    const qint64 runSeconds = CodeSchemes::ParseDuration(elapsed);
+    inTransaction([&] {
+        sqlGuarded([&] {
+            const QString today = todayText();
+            auto& find = prepared(u"SELECT coalesce(A2, 0), coalesce(A3, 0), D1 FROM tab_rz WHERE A1 = ?"_s);
+            StatementBinding::bindText(find, 1, today);
+            if (find.executeStep()) {
+                const qint64 answers = find.getColumn(0).getInt64();
+                const qint64 wrong = find.getColumn(1).getInt64();
+                const QString logged = StatementBinding::text(find, 2);
+                find.reset();
+                const qint64 total = CodeSchemes::ParseDuration(logged) + runSeconds;
+                auto& update = prepared(u"UPDATE tab_rz SET A4 = ?, D1 = ? WHERE A1 = ?"_s);
+                StatementBinding::bindText(update, 1, CodeSchemes::percentText(answers, wrong));
+                StatementBinding::bindText(update, 2, CodeSchemes::FormatLogDuration(total));
+                StatementBinding::bindText(update, 3, today);
+                update.exec();
+            }
+            find.reset();
+            // One statement for all chapters; rows whose text is already right are left alone.
+            prepared(u"UPDATE tab_kmmc SET C6 = percent(coalesce(D1, 0), coalesce(D2, 0))"
+                     u" WHERE C6 IS NOT percent(coalesce(D1, 0), coalesce(D2, 0))"_s)
+                .exec();
+        });
+    });
+}
+
+int TDM1::TotalPaperScore()
+{
+    return sqlGuarded([&] {
+        auto& rows = prepared(u"SELECT coalesce(B2, 0), coalesce(B3, 0) FROM "_s + m_typeTable + u" ORDER BY rowid"_s);
+        qint64 total = 0;
+        while (rows.executeStep())
+            total += qRound64(rows.getColumn(0).getDouble()) * qRound64(rows.getColumn(1).getDouble());
+        return int(total);
+    });
+}
+
+void TDM1::DropPaperTable(const QString& name) noexcept
+{
+    try {
+        if (!BankSchema::isPaperTableName(name.toLower()))
+            return;
+        inTransaction([&] {
+            sqlGuarded([&] {
+                auto& find = prepared(
+                    u"SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)"_s);
+                StatementBinding::bindText(find, 1, name);
+                if (!find.executeStep())
+                    return;
+                const QString table = StatementBinding::text(find, 0);
+                find.reset();
+                m_statements.clear();
+                db().exec((u"DROP TABLE \""_s + table + u"\""_s).toStdString());
+                auto& remove = prepared(u"DELETE FROM tab_cj WHERE A1 = ?"_s);
+                StatementBinding::bindText(remove, 1, table);
+                remove.exec();
+            });
+        });
+    } catch (...) {
+        // Removing a paper never reports a failure.
+    }
+}
+
+void TDM1::bindTypeTable(int subject)
+{
+    m_typeTable = BankSchema::typeTableName(subject);
+}
+
+QVector<QuestionRecord> TDM1::readQuestions(const PracticeStatement& statement)
+{
+    return sqlGuarded([&] {
+        auto& query = prepared(statement.sql);
+        for (qsizetype i = 0; i < statement.values.size(); ++i)
+            StatementBinding::bind(query, int(i) + 1, statement.values[i]);
+        QVector<QuestionRecord::Field> fields;
+        for (int c = 0; c < query.getColumnCount(); ++c)
+            fields.append(QuestionRecord::fieldOfColumn(QString::fromUtf8(query.getColumnName(c))));
+        QVector<QuestionRecord> rows;
+        while (query.executeStep()) {
+            QuestionRecord row;
+            for (int c = 0; c < fields.size(); ++c)
+                row.set(fields[c], StatementBinding::text(query, c));
+            rows.append(std::move(row));
+        }
+        query.reset();
+        return rows;
+    });
+}
