@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BankFixture.h"
+#include "FakeAppActions.h"
 #include "FakeClock.h"
 #include "FakeModalRunner.h"
 #include "FakePrompts.h"
@@ -21,6 +22,7 @@ struct TestContext
     FakeShell shell;
     FakeScreen screen;
     FakeModalRunner windows;
+    FakeAppActions actions;
     std::unique_ptr<TDM1> dm;
     std::unique_ptr<AppContext> app;
 
@@ -28,6 +30,7 @@ struct TestContext
     {
         dm = std::make_unique<TDM1>(bank.programFolder(), clock);
         app = std::make_unique<AppContext>(*dm, Services{clock, random, prompts, sound, shell, screen, windows});
+        app->actions = &actions;
         return *app;
     }
 };

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+// The program's feature windows: borderless, drawn over a background picture,
+// centred on the desktop, and moved by dragging anywhere on the background.
+class FramelessDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FramelessDialog(QWidget* parent = nullptr);
+
+    // The background picture, stretched over the whole window; empty paints the theme's panel.
+    void setBackground(const QPixmap& picture);
+    void setBackgroundFile(const QString& path);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_background;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+    bool m_centred = false;
+};
