@@ -1,0 +1,5 @@
+#include "Gallery.h"
+
+void renderPracticeWindows(GalleryContext&)
+{
+}

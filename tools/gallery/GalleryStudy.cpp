@@ -1,0 +1,5 @@
+#include "Gallery.h"
+
+void renderStudyWindows(GalleryContext&)
+{
+}

@@ -1,0 +1,6 @@
+#include "PictureSet.h"
+
+QVector<Picture> practicePictures()
+{
+    return {};
+}
