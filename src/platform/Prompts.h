@@ -6,8 +6,18 @@
 class Prompts
 {
 public:
-    enum class Icon { Information, Warning, Critical, Question };
-    enum class Buttons { Ok, OkCancel };
+    enum class Icon
+    {
+        Information,
+        Warning,
+        Critical,
+        Question
+    };
+    enum class Buttons
+    {
+        Ok,
+        OkCancel
+    };
 
     virtual ~Prompts() = default;
 

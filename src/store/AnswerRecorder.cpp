@@ -27,12 +27,10 @@ void checkTable(const QString& table)
 
 } // namespace
 
-AnswerRecorder::AnswerRecorder(TDM1& dm)
-    : m_dm(dm)
-{
-}
+AnswerRecorder::AnswerRecorder(TDM1& dm) : m_dm(dm) {}
 
-AnswerRecorder::Outcome AnswerRecorder::record(QuestionRecord& row, const QString& answer, const QString& table)
+AnswerRecorder::Outcome AnswerRecorder::record(QuestionRecord& row, const QString& answer,
+                                               const QString& table)
 {
     checkTable(table);
     QuestionRecord next = row;

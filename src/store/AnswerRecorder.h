@@ -21,7 +21,8 @@ public:
 
     // table: tab_answ, or a paper table. On success the record in memory holds
     // what the database holds; on failure neither has changed.
-    Outcome record(QuestionRecord& row, const QString& answer, const QString& table = QStringLiteral("tab_answ"));
+    Outcome record(QuestionRecord& row, const QString& answer,
+                   const QString& table = QStringLiteral("tab_answ"));
 
 private:
     void countAnswer(const QuestionRecord& row, bool wrong);

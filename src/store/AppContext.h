@@ -33,11 +33,7 @@ struct Services
 class AppContext
 {
 public:
-    AppContext(TDM1& dm, const Services& services)
-        : dm(dm)
-        , services(services)
-    {
-    }
+    AppContext(TDM1& dm, const Services& services) : dm(dm), services(services) {}
 
     TDM1& dm;
     Services services;

@@ -125,17 +125,18 @@ void create(SQLite::Database& db)
 {
     db.exec(FixedTables);
     for (int subject = 1; subject <= 5; ++subject) {
-        db.exec(u"CREATE TABLE %1 (A1 INTEGER NOT NULL UNIQUE, B1 TEXT, B2 INTEGER NOT NULL DEFAULT 0, "
-                u"B3 NUMERIC NOT NULL DEFAULT 0, time NUMERIC NOT NULL DEFAULT 1)"_s.arg(typeTableName(subject))
-                    .toStdString());
+        db.exec(
+            u"CREATE TABLE %1 (A1 INTEGER NOT NULL UNIQUE, B1 TEXT, B2 INTEGER NOT NULL DEFAULT 0, "
+            u"B3 NUMERIC NOT NULL DEFAULT 0, time NUMERIC NOT NULL DEFAULT 1)"_s.arg(typeTableName(subject))
+                .toStdString());
     }
 }
 
 QStringList questionColumns()
 {
-    return {u"A1"_s,  u"A2"_s,  u"A2_1"_s, u"K3"_s,  u"K4"_s,  u"K5"_s,  u"K6"_s,   u"K7"_s,
-            u"K8"_s,  u"K9"_s,  u"K10"_s,  u"K11"_s, u"K12"_s, u"A10"_s, u"A13"_s,  u"A14"_s,
-            u"E1"_s,  u"E2"_s,  u"E2_1"_s, u"E3"_s,  u"E4"_s,  u"F1"_s,  u"csbs"_s};
+    return {u"A1"_s, u"A2"_s, u"A2_1"_s, u"K3"_s,  u"K4"_s,  u"K5"_s,  u"K6"_s,  u"K7"_s,
+            u"K8"_s, u"K9"_s, u"K10"_s,  u"K11"_s, u"K12"_s, u"A10"_s, u"A13"_s, u"A14"_s,
+            u"E1"_s, u"E2"_s, u"E2_1"_s, u"E3"_s,  u"E4"_s,  u"F1"_s,  u"csbs"_s};
 }
 
 bool isPaperTableName(const QString& name)

@@ -33,8 +33,8 @@ constexpr int MaxUserRunningNumber = 9999;
 
 // Durations as text h:mm:ss.
 qint64 ParseDuration(const QString& text);
-QString FormatDuration(qint64 seconds);          // "9:05:03" with hours as they are
-QString FormatLogDuration(qint64 seconds);       // "09:05:03": every part at least two digits
+QString FormatDuration(qint64 seconds);    // "9:05:03" with hours as they are
+QString FormatLogDuration(qint64 seconds); // "09:05:03": every part at least two digits
 
 // "%2.2f" of (total - wrong) / total * 100, or "0" when total is 0 or less.
 QString percentText(qint64 total, qint64 wrong);

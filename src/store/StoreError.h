@@ -9,10 +9,8 @@ class StoreError : public std::runtime_error
 {
 public:
     explicit StoreError(const QString& message)
-        : std::runtime_error(message.toStdString())
-        , m_message(message)
-    {
-    }
+        : std::runtime_error(message.toStdString()), m_message(message)
+    {}
     const QString& message() const { return m_message; }
 
 private:

@@ -9,8 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
 #include <sqlite3.h>
@@ -46,9 +46,7 @@ void bindList(SQLite::Statement& statement, int first, const QStringList& values
 } // namespace
 
 TDM1::TDM1(const QString& programFolder, const Clock& clock)
-    : m_clock(clock)
-    , m_programFolder(programFolder)
-    , m_typeTable(BankSchema::typeTableName(1))
+    : m_clock(clock), m_programFolder(programFolder), m_typeTable(BankSchema::typeTableName(1))
 {
     if (!m_programFolder.endsWith(u'/'))
         m_programFolder.append(u'/');
@@ -106,10 +104,11 @@ SQLite::Statement& TDM1::prepared(const QString& sql)
 {
     auto found = m_statements.find(sql);
     if (found == m_statements.end()) {
-        auto statement = sqlGuarded([&] { return std::make_unique<SQLite::Statement>(db(), sql.toStdString()); });
+        auto statement =
+            sqlGuarded([&] { return std::make_unique<SQLite::Statement>(db(), sql.toStdString()); });
         found = m_statements.emplace(sql, std::move(statement)).first;
     }
-    found->second->reset();
+    found->second->tryReset(); // a failed earlier run must not fail this one
     found->second->clearBindings();
     return *found->second;
 }
@@ -207,8 +206,8 @@ void TDM1::CountChapterAnswer(const QString& code, int neverAnswered, int wrong)
     });
 }
 
-void TDM1::CountKnowledgePointAnswer(const QStringList& points, const QStringList& nodes6, const QStringList& nodes2,
-                                     int neverAnswered, int wrong)
+void TDM1::CountKnowledgePointAnswer(const QStringList& points, const QStringList& nodes6,
+                                     const QStringList& nodes2, int neverAnswered, int wrong)
 {
     sqlGuarded([&] {
         const int first = neverAnswered == 2 ? 1 : 0;
@@ -263,7 +262,8 @@ void TDM1::CloseStudyRun(const QString& elapsed)
 int TDM1::TotalPaperScore()
 {
     return sqlGuarded([&] {
-        auto& rows = prepared(u"SELECT coalesce(B2, 0), coalesce(B3, 0) FROM "_s + m_typeTable + u" ORDER BY rowid"_s);
+        auto& rows =
+            prepared(u"SELECT coalesce(B2, 0), coalesce(B3, 0) FROM "_s + m_typeTable + u" ORDER BY rowid"_s);
         qint64 total = 0;
         while (rows.executeStep())
             total += qRound64(rows.getColumn(0).getDouble()) * qRound64(rows.getColumn(1).getDouble());

@@ -48,13 +48,14 @@ QString BankFixture::bankPath() const
 BankFixture& BankFixture::chapter(const QString& code, const QString& name, const QString& caption)
 {
     exec(u"INSERT INTO tab_kmmc (C1, C1_1, C2, C7, bh) VALUES (?, ?, ?, '0', ?)"_s,
-         {code, caption.isEmpty() ? u"章节 "_s + code : caption, name.isEmpty() ? u"第 "_s + code + u" 章"_s : name,
-          code});
+         {code, caption.isEmpty() ? u"章节 "_s + code : caption,
+          name.isEmpty() ? u"第 "_s + code + u" 章"_s : name, code});
     return *this;
 }
 
-BankFixture& BankFixture::question(const QString& key, const QString& chapter, int type, const QString& answer,
-                                   int options, const QStringList& points, const QString& stem)
+BankFixture& BankFixture::question(const QString& key, const QString& chapter, int type,
+                                   const QString& answer, int options, const QStringList& points,
+                                   const QString& stem)
 {
     QVariantList k;
     for (int i = 0; i < 10; ++i)
@@ -68,7 +69,8 @@ BankFixture& BankFixture::question(const QString& key, const QString& chapter, i
 
 BankFixture& BankFixture::type(int subject, int code, const QString& name, int b2, double b3, double time)
 {
-    exec(u"INSERT INTO "_s + BankSchema::typeTableName(subject) + u" (A1, B1, B2, B3, time) VALUES (?, ?, ?, ?, ?)"_s,
+    exec(u"INSERT INTO "_s + BankSchema::typeTableName(subject) +
+             u" (A1, B1, B2, B3, time) VALUES (?, ?, ?, ?, ?)"_s,
          {code, name, b2, b3, time});
     return *this;
 }
@@ -76,9 +78,11 @@ BankFixture& BankFixture::type(int subject, int code, const QString& name, int b
 BankFixture& BankFixture::point(const QString& ftid, const QString& title, const QString& text)
 {
     for (const QString& node : {ftid.left(6), ftid.left(2)})
-        exec(u"INSERT OR IGNORE INTO tab_fgmc (id, n, bh) VALUES (?, ?, ?)"_s, {node, u"节点 "_s + node, node});
+        exec(u"INSERT OR IGNORE INTO tab_fgmc (id, n, bh) VALUES (?, ?, ?)"_s,
+             {node, u"节点 "_s + node, node});
     exec(u"INSERT INTO tab_rule (ftid, id, sn, n) VALUES (?, ?, ?, ?)"_s,
-         {ftid, ftid.left(6), title.isEmpty() ? u"考点 "_s + ftid : title, text.isEmpty() ? u"内容 "_s + ftid : text});
+         {ftid, ftid.left(6), title.isEmpty() ? u"考点 "_s + ftid : title,
+          text.isEmpty() ? u"内容 "_s + ftid : text});
     return *this;
 }
 

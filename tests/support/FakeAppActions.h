@@ -7,7 +7,10 @@
 class FakeAppActions final : public AppActions
 {
 public:
-    void PlayTune(const QString& path, bool on) override { tunes.append((on ? QStringLiteral("on ") : QStringLiteral("off ")) + path); }
+    void PlayTune(const QString& path, bool on) override
+    {
+        tunes.append((on ? QStringLiteral("on ") : QStringLiteral("off ")) + path);
+    }
     void SetVolumeLevel(int level) override { volume = level; }
     void openSystemSettings(QWidget*) override { ++settingsOpened; }
     int openQuestionEntry(QWidget*, const QString&, const QString&) override { return 0; }

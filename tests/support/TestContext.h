@@ -29,7 +29,8 @@ struct TestContext
     AppContext& open()
     {
         dm = std::make_unique<TDM1>(bank.programFolder(), clock);
-        app = std::make_unique<AppContext>(*dm, Services{clock, random, prompts, sound, shell, screen, windows});
+        app = std::make_unique<AppContext>(*dm,
+                                           Services{clock, random, prompts, sound, shell, screen, windows});
         app->actions = &actions;
         return *app;
     }
