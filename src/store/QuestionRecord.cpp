@@ -20,60 +20,52 @@ QuestionRecord::Field QuestionRecord::fieldOfColumn(const QString& column)
     return fields.value(column.toLower(), Field::Ignored);
 }
 
-void QuestionRecord::set(Field field, const QString& value)
+bool QuestionRecord::isNumeric(Field field)
 {
-    const int number = value.toInt();
+    switch (field) {
+    case Field::A2_1:
+    case Field::A13:
+    case Field::E3:
+    case Field::E4:
+    case Field::F1:
+    case Field::xx:
+    case Field::ecount:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void QuestionRecord::setText(Field field, const QString& value)
+{
     if (field >= Field::K3 && field < Field::A10) {
         K[size_t(int(field) - int(Field::K3))] = value;
         return;
     }
     switch (field) {
-    case Field::A1:
-        A1 = value;
-        break;
-    case Field::A2:
-        A2 = value;
-        break;
-    case Field::A2_1:
-        A2_1 = number;
-        break;
-    case Field::A10:
-        A10 = value;
-        break;
-    case Field::A13:
-        A13 = number;
-        break;
-    case Field::A14:
-        A14 = value;
-        break;
-    case Field::E1:
-        E1 = value;
-        break;
-    case Field::E2:
-        E2 = value;
-        break;
-    case Field::E2_1:
-        E2_1 = value;
-        break;
-    case Field::E3:
-        E3 = number;
-        break;
-    case Field::E4:
-        E4 = number;
-        break;
-    case Field::F1:
-        F1 = number;
-        break;
-    case Field::xx:
-        xx = value.toDouble();
-        break;
-    case Field::csbs:
-        csbs = value;
-        break;
-    case Field::ecount:
-        ecount = number;
-        break;
-    default:
-        break;
+    case Field::A1: A1 = value; break;
+    case Field::A2: A2 = value; break;
+    case Field::A10: A10 = value; break;
+    case Field::A14: A14 = value; break;
+    case Field::E1: E1 = value; break;
+    case Field::E2: E2 = value; break;
+    case Field::E2_1: E2_1 = value; break;
+    case Field::csbs: csbs = value; break;
+    default: break;
+    }
+}
+
+void QuestionRecord::setNumber(Field field, double value)
+{
+    const int number = int(value);
+    switch (field) {
+    case Field::A2_1: A2_1 = number; break;
+    case Field::A13: A13 = number; break;
+    case Field::E3: E3 = number; break;
+    case Field::E4: E4 = number; break;
+    case Field::F1: F1 = number; break;
+    case Field::xx: xx = value; break;
+    case Field::ecount: ecount = number; break;
+    default: break;
     }
 }

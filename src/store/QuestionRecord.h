@@ -50,5 +50,7 @@ struct QuestionRecord
         ecount
     };
     static Field fieldOfColumn(const QString& column);
-    void set(Field field, const QString& value);
+    static bool isNumeric(Field field);
+    void setText(Field field, const QString& value);
+    void setNumber(Field field, double value);
 };

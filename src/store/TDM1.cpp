@@ -313,10 +313,16 @@ QVector<QuestionRecord> TDM1::readQuestions(const PracticeStatement& statement)
             fields.append(QuestionRecord::fieldOfColumn(QString::fromUtf8(query.getColumnName(c))));
         QVector<QuestionRecord> rows;
         while (query.executeStep()) {
-            QuestionRecord row;
-            for (int c = 0; c < fields.size(); ++c)
-                row.set(fields[c], StatementBinding::text(query, c));
-            rows.append(std::move(row));
+            QuestionRecord& row = rows.emplace_back();
+            for (int c = 0; c < fields.size(); ++c) {
+                if (fields[c] == QuestionRecord::Field::Ignored)
+                    continue;
+                const SQLite::Column value = query.getColumn(c);
+                if (QuestionRecord::isNumeric(fields[c]))
+                    row.setNumber(fields[c], value.getDouble());
+                else if (!value.isNull())
+                    row.setText(fields[c], QString::fromUtf8(value.getText(), value.getBytes()));
+            }
         }
         query.reset();
         return rows;

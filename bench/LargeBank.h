@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// A generated bank of benchmark size: 100,000 questions under 2,025 chapters
+// (the 2-character chapter "10" holds 5,000 of them), 20,000 knowledge points
+// under 1,000 six-character and 20 two-character catalogue nodes, each question
+// citing 1 to 3 points, and 200 papers.
+namespace LargeBank {
+
+constexpr int Questions = 100000;
+// A chapter whose practice set holds 5,000 questions.
+inline const QString FiveThousandChapter = QStringLiteral("10");
+
+// Writes a program folder with data/KX50418.mdb under folder (replacing one there).
+void generate(const QString& folder);
+
+} // namespace LargeBank
