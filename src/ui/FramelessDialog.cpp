@@ -7,10 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
-FramelessDialog::FramelessDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-{
-}
+FramelessDialog::FramelessDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {}
 
 void FramelessDialog::setBackground(const QPixmap& picture)
 {

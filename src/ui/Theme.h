@@ -9,13 +9,13 @@ class QPainter;
 // The one visual language of every window: colours, fonts and the style sheet.
 namespace Theme {
 
-inline const QColor Ink{0x24, 0x33, 0x44};        // text
-inline const QColor Paper{0xf6, 0xf3, 0xec};      // window background
-inline const QColor PanelEdge{0xc9, 0xc1, 0xb0};  // borders and bevels
-inline const QColor Accent{0x2f, 0x6f, 0x8f};     // the one accent: headings, pressed buttons
-inline const QColor Right{0x2e, 0x8b, 0x3e};      // a right answer
-inline const QColor Wrong{0xc0, 0x39, 0x2b};      // a wrong answer
-inline const QColor Muted{0x8a, 0x8f, 0x96};      // disabled text
+inline const QColor Ink{0x24, 0x33, 0x44};       // text
+inline const QColor Paper{0xf6, 0xf3, 0xec};     // window background
+inline const QColor PanelEdge{0xc9, 0xc1, 0xb0}; // borders and bevels
+inline const QColor Accent{0x2f, 0x6f, 0x8f};    // the one accent: headings, pressed buttons
+inline const QColor Right{0x2e, 0x8b, 0x3e};     // a right answer
+inline const QColor Wrong{0xc0, 0x39, 0x2b};     // a wrong answer
+inline const QColor Muted{0x8a, 0x8f, 0x96};     // disabled text
 
 // Installs the font and the style sheet on the application.
 void apply(QApplication& app);

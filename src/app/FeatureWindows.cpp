@@ -1,0 +1,40 @@
+#include "FeatureWindows.h"
+
+#include "store/AppContext.h"
+#include "study/TFrmConfig.h"
+#include "study/TFrmEset.h"
+#include "study/TFrmRz.h"
+#include "study/TFrmplan.h"
+
+namespace FeatureWindows {
+
+std::unique_ptr<QDialog> chapterBrowser(AppContext&, QWidget*)
+{
+    // WIRING PENDING: TFrmkmmc (practice/TFrmkmmc.h, velmarin_practice) is not built yet.
+    return nullptr;
+}
+
+std::unique_ptr<QDialog> studyPlan(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmplan>(ctx, owner);
+}
+
+std::unique_ptr<QDialog> examSettings(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmEset>(ctx, owner);
+}
+
+std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmRz>(ctx, owner);
+}
+
+std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner)
+{
+    auto window = std::make_unique<TFrmConfig>(ctx, owner);
+    if (ctx.SettingsMode == 1)
+        window->applyAnswerTimeLayout();
+    return window;
+}
+
+} // namespace FeatureWindows

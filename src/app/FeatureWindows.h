@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class AppContext;
+
+// The feature windows the menu opens, created with the main window as owner.
+// A factory returns nullptr while its window's feature is not part of the program yet.
+namespace FeatureWindows {
+
+std::unique_ptr<QDialog> chapterBrowser(AppContext& ctx, QWidget* owner); // TFrmkmmc
+std::unique_ptr<QDialog> studyPlan(AppContext& ctx, QWidget* owner);      // TFrmplan
+std::unique_ptr<QDialog> examSettings(AppContext& ctx, QWidget* owner);   // TFrmEset
+std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner);       // TFrmRz
+// TFrmConfig in the face SettingsMode chooses: 0 music, 1 the answer-time layout.
+std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner);
+
+} // namespace FeatureWindows

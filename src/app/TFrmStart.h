@@ -1,0 +1,120 @@
+#pragma once
+
+#include "store/AppActions.h"
+
+#include <QDialog>
+#include <QSize>
+#include <QVector>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class AppContext;
+class MenuPlayer;
+
+// The main window: the menu over the whole screen, the command words it sends,
+// and the background music the settings window drives.
+class TFrmStart final : public QWidget, public AppActions
+{
+    Q_OBJECT
+
+public:
+    // How a command treats the cursor while its window is created and shown.
+    enum class Busy { No, Yes, UntilCreated };
+    struct Command
+    {
+        QString word;
+        Busy busy;
+        void (TFrmStart::*action)();
+    };
+
+    // Runs the creation step: the screen checks and the layout mode.
+    explicit TFrmStart(AppContext& ctx, QWidget* parent = nullptr);
+    ~TFrmStart() override;
+
+    // The command words in the order they are tried.
+    static const QVector<Command>& commandTable();
+
+    // "800" when the screen is 800 wide or 600 high, otherwise "1024".
+    static QString layoutModeFor(const QSize& screen);
+    static QSize windowSizeFor(const QString& layoutMode);
+    // The practice timer interval of an answer time in minutes.
+    static int answerTimeInterval(double minutes);
+    static int clampVolumeLevel(int level);
+    // The 16-bit left and right volume of a level: 0 .. 0xFFFFFFFF.
+    static quint32 volumeValueOf(int level);
+    // A volume value as the sound device's gain, 0.0 .. 1.0.
+    static double gainOfVolume(quint32 value);
+
+    // False when the screen is not at 96 logical pixels per inch; start-up then ends.
+    bool screenAccepted() const { return m_screenAccepted; }
+
+    void FormShow();
+    void ShockwaveFlash1FSCommand(const QString& command, const QString& args);
+    // Comes to the front, restored if minimised, with its open modal window on top.
+    void bringToFront();
+
+    MenuPlayer* menu() const { return m_menu; }
+
+    void PlayTune(const QString& path, bool on) override;
+    void SetVolumeLevel(int level) override;
+    void openSystemSettings(QWidget* owner) override;
+    int openQuestionEntry(QWidget* owner, const QString& caption, const QString& chapterCode) override;
+
+Q_SIGNALS:
+    // The show step found today's log at 24 hours or more: the program ends once the step is done.
+    void terminateRequested();
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    bool IsNormalDpi() const;
+    bool studiedADayToday();
+    void loadAnswerTimeTable();
+    void startMenu();
+    void dispatch(const QString& command);
+    void showError(const QString& text);
+
+    // Creates a window, shows it modally and destroys it, with the busy cursor of the current command.
+    void runWindow(const std::function<std::unique_ptr<QDialog>()>& create);
+    void openPage(const QString& relativePath);
+
+    void openCatalogue();
+    void practiceSubject1();
+    void practiceSubject2();
+    void practiceSubject3();
+    void practiceSubject4();
+    void practiceSubject5();
+    void openChapterBrowser(int subject);
+    void openStudyPlan();
+    void openExamSettings();
+    void openStudyLog();
+    void openChart();
+    void openUpgrade();
+    void openMusicSettings();
+    void openAnswerTimeSettings();
+    void openRegulations();
+    void openContacts();
+    void openPastExams();
+    void openHelp();
+    void openAbout();
+    void quit();
+    void openPaperList();
+    void mockExam1();
+    void mockExam2();
+    void mockExam3();
+    void mockExam4();
+    void mockExam5();
+    void mnks(int subject);
+
+    AppContext& m_ctx;
+    MenuPlayer* m_menu = nullptr; // ShockwaveFlash1
+    bool m_screenAccepted = false;
+    bool m_shown = false;
+    Busy m_currentBusy = Busy::No; // of the command being carried out
+};

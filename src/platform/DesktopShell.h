@@ -1,0 +1,11 @@
+#pragma once
+
+#include "Shell.h"
+
+// Documents open in the desktop's default application.
+class DesktopShell final : public Shell
+{
+public:
+    void open(const QString& path) override;
+    void showDesktop() override;
+};

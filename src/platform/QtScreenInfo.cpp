@@ -1,0 +1,16 @@
+#include "QtScreenInfo.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+QSize QtScreenInfo::size() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(800, 600);
+}
+
+int QtScreenInfo::logicalDpiX() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchX()) : 96;
+}

@@ -1,0 +1,102 @@
+#include "ChapterTableModel.h"
+
+#include "store/SqlGuard.h"
+#include "store/StatementBinding.h"
+#include "store/TDM1.h"
+
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Statement.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const char16_t* const Titles[] = {u"章节名称", u"习题数目", u"已做题数", u"已做道次", u"做错道次", u"综合成绩"};
+
+} // namespace
+
+ChapterTableModel::ChapterTableModel(TDM1& dm, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_dm(dm)
+{
+}
+
+void ChapterTableModel::refresh()
+{
+    QVector<Chapter> rows;
+    Totals totals;
+    sqlGuarded([&] {
+        auto& query = m_dm.prepared(u"SELECT C1, C1_1, C2, C3, C4, D1, D2, C6 FROM tab_kmmc"
+                                    u" WHERE C1 <> ? ORDER BY bh, C1"_s);
+        StatementBinding::bindText(query, 1, u"xx"_s);
+        while (query.executeStep()) {
+            rows.append({StatementBinding::text(query, 0), StatementBinding::text(query, 1),
+                         StatementBinding::text(query, 2), query.getColumn(3).getInt64(),
+                         query.getColumn(4).getInt64(), query.getColumn(5).getInt64(),
+                         query.getColumn(6).getInt64(), StatementBinding::text(query, 7)});
+        }
+        query.reset();
+        auto& sums = m_dm.prepared(u"SELECT coalesce(sum(C3), 0), coalesce(sum(D1), 0), coalesce(sum(D2), 0)"
+                                   u" FROM tab_kmmc WHERE length(C1) = 6"_s);
+        if (sums.executeStep())
+            totals = {sums.getColumn(0).getInt64(), sums.getColumn(1).getInt64(), sums.getColumn(2).getInt64()};
+        sums.reset();
+    });
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_totals = totals;
+    endResetModel();
+}
+
+int ChapterTableModel::rowOfCode(const QString& code) const
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows[row].C1 == code)
+            return row;
+    }
+    return -1;
+}
+
+int ChapterTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int ChapterTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ChapterTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const Chapter& c = m_rows[index.row()];
+    if (role == Qt::TextAlignmentRole) {
+        if (index.column() == Name)
+            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return {};
+    switch (index.column()) {
+    case Name: return c.C2;
+    case Questions: return c.C3;
+    case Done: return c.C4;
+    case Answers: return c.D1;
+    case Wrong: return c.D2;
+    case Score: return c.C6;
+    default: return {};
+    }
+}
+
+QVariant ChapterTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromUtf16(Titles[section]);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignCenter);
+    return {};
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+#include <QVector>
+
+class TDM1;
+
+// The chapter rows the browser lists (every row of tab_kmmc but the hidden
+// "xx", in bh order) with their counters, and the totals over the leaf chapters.
+class ChapterTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    struct Chapter
+    {
+        QString C1;
+        QString C1_1;
+        QString C2;
+        qint64 C3 = 0;
+        qint64 C4 = 0;
+        qint64 D1 = 0;
+        qint64 D2 = 0;
+        QString C6;
+    };
+    struct Totals
+    {
+        qint64 questions = 0; // sum of C3
+        qint64 answers = 0;   // sum of D1
+        qint64 wrong = 0;     // sum of D2
+    };
+    enum Column { Name, Questions, Done, Answers, Wrong, Score, ColumnCount };
+
+    explicit ChapterTableModel(TDM1& dm, QObject* parent = nullptr);
+
+    // Reads the rows and the totals again.
+    void refresh();
+    const Totals& totals() const { return m_totals; }
+    const Chapter& chapter(int row) const { return m_rows[row]; }
+    // The row of a chapter code, or -1.
+    int rowOfCode(const QString& code) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    TDM1& m_dm;
+    QVector<Chapter> m_rows;
+    Totals m_totals;
+};

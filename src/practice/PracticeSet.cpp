@@ -1,0 +1,52 @@
+#include "PracticeSet.h"
+
+#include "store/QuestionEdits.h"
+#include "store/SqlGuard.h"
+#include "store/StatementBinding.h"
+#include "store/TDM1.h"
+
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Statement.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+PracticeSet::PracticeSet(TDM1& dm)
+    : m_dm(dm)
+{
+}
+
+bool PracticeSet::load(const PracticeStatement& statement)
+{
+    QuestionEdits(m_dm).clearRunAnswers();
+    m_rows = m_dm.readQuestions(statement);
+    m_typesPresent.clear();
+    for (const QuestionRecord& row : std::as_const(m_rows))
+        m_typesPresent.insert(row.A13);
+    m_filterType = -1;
+    applyTypeFilter(0);
+    return !m_rows.isEmpty();
+}
+
+QVector<PracticeSet::Type> PracticeSet::types()
+{
+    return sqlGuarded([&] {
+        auto& query = m_dm.prepared(u"SELECT A1, B1 FROM "_s + m_dm.typeTable() + u" ORDER BY A1"_s);
+        QVector<Type> types;
+        while (query.executeStep())
+            types.append({query.getColumn(0).getInt(), StatementBinding::text(query, 1)});
+        query.reset();
+        return types;
+    });
+}
+
+void PracticeSet::applyTypeFilter(int type)
+{
+    if (type == m_filterType)
+        return;
+    m_filterType = type;
+    m_visible.clear();
+    for (qsizetype i = 0; i < m_rows.size(); ++i) {
+        if (type == 0 || m_rows[i].A13 == type)
+            m_visible.append(i);
+    }
+}

@@ -1,0 +1,74 @@
+#include "TFrmJx.h"
+
+#include "StoredText.h"
+
+#include "store/AppContext.h"
+#include "store/QuestionContent.h"
+#include "ui/BusyCursor.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+TFrmJx::TFrmJx(AppContext& ctx, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , m_ctx(ctx)
+{
+    const bool compact = ctx.isCompactLayout();
+    setWindowTitle(u"解析"_s);
+    auto* browser = new QTextBrowser(this);
+    browser->setOpenLinks(false);
+    m_pane = browser;
+    m_pane->setObjectName(u"explanationText"_s);
+    m_pane->setAccessibleName(u"解析"_s);
+    m_pane->setReadOnly(true);
+    QFont textFont = m_pane->font();
+    textFont.setPointSize(compact ? 11 : 12);
+    m_pane->setFont(textFont);
+    auto* close = new QPushButton(u"关闭"_s, this);
+    close->setObjectName(u"btnClose"_s);
+    close->setAutoDefault(false);
+    close->setMinimumWidth(96);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->addWidget(m_pane, 1);
+    layout->addLayout(buttons);
+    setFixedSize(compact ? QSize(560, 400) : QSize(680, 500));
+}
+
+void TFrmJx::setExplanation(const QString& stored)
+{
+    StoredText::show(*m_pane, stored);
+}
+
+void TFrmJx::bindExplanation(const QString& key, const QString& table)
+{
+    try {
+        setExplanation(QuestionContent(m_ctx.dm).explanation(key, table));
+    } catch (...) {
+        // A viewer that cannot read its explanation shows an empty pane.
+        m_pane->clear();
+    }
+}
+
+void TFrmJx::showEvent(QShowEvent* event)
+{
+    if (m_busy)
+        m_busy->restore();
+    m_pane->setReadOnly(true);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,305 @@
+#include "TFrmkmmc.h"
+
+#include "ChapterTableModel.h"
+#include "ErrorPrompt.h"
+#include "TFrmLxxt.h"
+
+#include "platform/ModalRunner.h"
+#include "platform/Prompts.h"
+#include "store/AppActions.h"
+#include "store/AppContext.h"
+#include "store/CodeSchemes.h"
+#include "ui/BusyCursor.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr qint64 TotalDisplayCap = 10000;
+
+QLabel* heading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(u"QLabel { background: #2f6f8f; color: white; font-size: 12pt; font-weight: bold;"
+                         u" border-radius: 3px; padding: 3px; }"_s);
+    return label;
+}
+
+} // namespace
+
+TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent)
+    : FramelessDialog(parent)
+    , m_ctx(ctx)
+{
+    BusyCursor busy;
+    setWindowTitle(u"科目名称"_s);
+    const bool compact = ctx.isCompactLayout();
+    m_model = new ChapterTableModel(ctx.dm, this);
+    m_grid = new QTableView(this);
+    m_grid->setObjectName(u"chapterGrid"_s);
+    m_grid->setAccessibleName(u"目录"_s);
+    m_grid->setModel(m_model);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grid->setAlternatingRowColors(true);
+    m_grid->setWordWrap(false);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grid->verticalHeader()->hide();
+    m_grid->verticalHeader()->setDefaultSectionSize(compact ? 24 : 27);
+    m_grid->horizontalHeader()->setHighlightSections(false);
+    m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_grid->setStyleSheet(u"QTableView { alternate-background-color: #f4f1ea; }"_s);
+    if (compact) {
+        QFont headerFont = m_grid->horizontalHeader()->font();
+        headerFont.setPointSize(8);
+        m_grid->horizontalHeader()->setFont(headerFont);
+    }
+    connect(m_grid, &QTableView::doubleClicked, this,
+            [this] { startPractice(PracticeMode::NewQuestions, true); });
+    connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFrmkmmc::rowChanged);
+    applyColumnWidths();
+    const int gridWidth = (compact ? 308 + 5 * 50 : 370 + 5 * 65) + 2 + m_grid->verticalScrollBar()->sizeHint().width();
+    m_grid->setFixedWidth(gridWidth);
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    left->addWidget(heading(u"目  录"_s, this));
+    left->addWidget(m_grid, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(14, 12, 14, 12);
+    layout->setSpacing(12);
+    layout->addLayout(left);
+    layout->addWidget(buildBoard(), 1);
+    setFixedSize(compact ? QSize(790, 560) : QSize(1000, 680));
+}
+
+QPushButton* TFrmkmmc::makeButton(const QString& caption, const QString& name)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setMinimumHeight(30);
+    return button;
+}
+
+QLabel* TFrmkmmc::makeNumberPanel(const QString& name)
+{
+    auto* panel = new QLabel(u"0"_s, this);
+    panel->setObjectName(name);
+    panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    panel->setMinimumWidth(88);
+    panel->setStyleSheet(u"QLabel { background: #243344; color: #9fe3b0; border-radius: 4px; padding: 2px 8px;"
+                         u" font-family: 'DejaVu Sans Mono'; font-size: 15pt; font-weight: bold; }"_s);
+    return panel;
+}
+
+QWidget* TFrmkmmc::buildBoard()
+{
+    auto* board = new QWidget(this);
+    m_totalQuestions = makeNumberPanel(u"totalQuestions"_s);
+    m_answers = makeNumberPanel(u"answersDone"_s);
+    m_wrong = makeNumberPanel(u"answersWrong"_s);
+    m_score = new QLabel(u"分数"_s, board);
+    m_score->setObjectName(u"scoreLabel"_s);
+    m_score->setAlignment(Qt::AlignCenter);
+    m_score->setStyleSheet(u"QLabel { font-size: 20pt; font-weight: bold; color: #2f6f8f; }"_s);
+
+    auto* totals = new QGridLayout;
+    totals->setVerticalSpacing(10);
+    totals->setHorizontalSpacing(8);
+    const QList<std::pair<QString, QLabel*>> panels{
+        {u"总习题数"_s, m_totalQuestions}, {u"已做题道次"_s, m_answers}, {u"做错题道次"_s, m_wrong}};
+    int row = 0;
+    for (const auto& [caption, panel] : panels) {
+        auto* label = new QLabel(caption, board);
+        panel->setAccessibleName(caption);
+        totals->addWidget(label, row, 0);
+        totals->addWidget(panel, row, 1);
+        ++row;
+    }
+    auto* scoreCaption = new QLabel(u"综合成绩"_s, board);
+    scoreCaption->setAlignment(Qt::AlignCenter);
+    m_score->setAccessibleName(u"综合成绩"_s);
+
+    auto* practiceNew = makeButton(u"练习新题"_s, u"btnNewQuestions"_s);
+    auto* practiceWrong = makeButton(u"错题重做"_s, u"btnWrongQuestions"_s);
+    auto* practiceReview = makeButton(u"习题重温"_s, u"btnReview"_s);
+    auto* entry = makeButton(u"试题录入"_s, u"btnQuestionEntry"_s);
+    auto* settings = makeButton(u"设置"_s, u"btnSettings"_s);
+    auto* close = makeButton(u"关闭"_s, u"btnClose"_s);
+    // Question entry comes with a later version of the program.
+    entry->setEnabled(false);
+    entry->setToolTip(u"试题录入将在后续版本提供"_s);
+    connect(practiceNew, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::NewQuestions); });
+    connect(practiceWrong, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::WrongQuestions); });
+    connect(practiceReview, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::Review); });
+    connect(settings, &QPushButton::clicked, this, [this] {
+        m_ctx.SettingsMode = 0;
+        if (m_ctx.actions)
+            m_ctx.actions->openSystemSettings(this);
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(practiceNew, 0, 0);
+    buttons->addWidget(practiceWrong, 0, 1);
+    buttons->addWidget(practiceReview, 1, 0);
+    buttons->addWidget(entry, 1, 1);
+    buttons->addWidget(settings, 2, 0);
+    buttons->addWidget(close, 2, 1);
+
+    auto* column = new QVBoxLayout(board);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    column->addWidget(heading(u"评语板"_s, board));
+    column->addLayout(totals);
+    column->addSpacing(8);
+    column->addWidget(scoreCaption);
+    column->addWidget(m_score);
+    column->addStretch(1);
+    column->addLayout(buttons);
+    return board;
+}
+
+void TFrmkmmc::applyColumnWidths()
+{
+    const bool compact = m_ctx.isCompactLayout();
+    m_grid->setColumnWidth(ChapterTableModel::Name, compact ? 308 : 370);
+    for (int column = ChapterTableModel::Questions; column < ChapterTableModel::ColumnCount; ++column)
+        m_grid->setColumnWidth(column, compact ? 50 : 65);
+}
+
+void TFrmkmmc::showEvent(QShowEvent* event)
+{
+    FramelessDialog::showEvent(event);
+    try {
+        refresh();
+    } catch (const std::exception& e) {
+        ErrorPrompt::show(m_ctx.services.prompts, e);
+    }
+}
+
+void TFrmkmmc::refresh()
+{
+    BusyCursor busy;
+    m_model->refresh();
+    applyColumnWidths();
+    const ChapterTableModel::Totals& totals = m_model->totals();
+    m_totalQuestions->setText(QString::number(qMin(totals.questions, TotalDisplayCap)));
+    m_answers->setText(QString::number(totals.answers));
+    m_wrong->setText(QString::number(totals.wrong));
+    if (totals.answers > 0) {
+        const double score = double(totals.answers - totals.wrong) / double(totals.answers) * 100.0;
+        m_score->setText(QString::asprintf("%2.2f", score));
+    }
+    selectRow(0);
+    const int row = m_model->rowOfCode(m_browserChapterCode);
+    if (row >= 0)
+        selectRow(row);
+}
+
+void TFrmkmmc::selectRow(int row)
+{
+    if (row < 0 || row >= m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    m_grid->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_grid->scrollTo(index);
+    rowChanged();
+}
+
+// The chapter cursor's row change: the practice window shows the chapter's hint text.
+void TFrmkmmc::rowChanged()
+{
+    const QModelIndex current = m_grid->selectionModel()->currentIndex();
+    if (current.isValid())
+        m_ctx.CurrentChapterCaption = m_model->chapter(current.row()).C1_1;
+}
+
+QString TFrmkmmc::selectedCode() const
+{
+    const QModelIndex current = m_grid->selectionModel()->currentIndex();
+    return current.isValid() ? m_model->chapter(current.row()).C1 : QString();
+}
+
+void TFrmkmmc::startPractice(PracticeMode mode, bool fromDoubleClick)
+{
+    const QModelIndex current = m_grid->selectionModel()->currentIndex();
+    if (!current.isValid())
+        return;
+    m_browserChapterCode = m_model->chapter(current.row()).C1;
+    if (CodeSchemes::isSubjectLevel(m_browserChapterCode)) {
+        m_ctx.services.prompts.systemMessage(Prompts::Icon::Information, u"提示"_s, u"请选择具体章节目录！"_s,
+                                             Prompts::Buttons::Ok);
+        return;
+    }
+    m_ctx.PracticeQuery = PracticeQueries::chapterSet(mode, m_browserChapterCode, fromDoubleClick);
+    try {
+        if (!runPractice(mode, fromDoubleClick))
+            return;
+    } catch (const std::exception& e) {
+        ErrorPrompt::show(m_ctx.services.prompts, e);
+    }
+    // Shown again in every case, which refreshes the counters.
+    if (isVisible()) {
+        try {
+            refresh();
+        } catch (const std::exception& e) {
+            ErrorPrompt::show(m_ctx.services.prompts, e);
+        }
+    } else {
+        show();
+    }
+}
+
+bool TFrmkmmc::runPractice(PracticeMode mode, bool fromDoubleClick)
+{
+    BusyCursor busy;
+    TFrmLxxt practice(m_ctx, this);
+    if (!practice.LoadPracticeSet()) {
+        busy.restore();
+        if (practice.fatalError()) {
+            // The program is ending; the browser closes on the way out.
+            reject();
+            return false;
+        }
+        showEmptySetMessage(mode, fromDoubleClick);
+        return true;
+    }
+    busy.restore();
+    // Hidden, not closed: QDialog::hide would end the browser's own modal run.
+    QWidget::setVisible(false);
+    m_ctx.services.windows.run(practice);
+    return true;
+}
+
+void TFrmkmmc::showEmptySetMessage(PracticeMode mode, bool fromDoubleClick)
+{
+    if (fromDoubleClick)
+        mode = PracticeMode::NewQuestions;
+    Prompts& prompts = m_ctx.services.prompts;
+    switch (mode) {
+    case PracticeMode::NewQuestions:
+        prompts.MessageDialog(u"提示"_s, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s, 1, 0, u"NO"_s);
+        break;
+    case PracticeMode::WrongQuestions:
+        prompts.MessageDialog(u"提示"_s, u"本章节下没有错题！"_s, 1, 1, u"NO"_s);
+        break;
+    case PracticeMode::Review:
+        prompts.MessageDialog(u"提示"_s, u"本章节习题还未曾做过！"_s, 1, 1, u"NO"_s);
+        break;
+    }
+}

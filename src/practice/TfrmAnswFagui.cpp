@@ -1,0 +1,165 @@
+#include "TfrmAnswFagui.h"
+
+#include "ErrorPrompt.h"
+#include "StoredText.h"
+
+#include "store/AppContext.h"
+#include "store/SqlGuard.h"
+#include "store/StatementBinding.h"
+#include "store/TDM1.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Statement.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent)
+    : FramelessDialog(parent)
+    , m_ctx(ctx)
+{
+    setWindowTitle(u"相关考点"_s);
+    const bool compact = ctx.isCompactLayout();
+    auto* heading = new QLabel(u"相关考点"_s, this);
+    heading->setObjectName(u"windowHeading"_s);
+    heading->setStyleSheet(u"font-size: 13pt; font-weight: bold; color: #2f6f8f;"_s);
+    m_title = new QLabel(u"考点："_s, this);
+    m_title->setObjectName(u"titleLine"_s);
+    m_title->setStyleSheet(u"font-weight: bold;"_s);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(u"ListBox1"_s);
+    m_list->setAccessibleName(u"考点"_s);
+    auto* browser = new QTextBrowser(this);
+    browser->setOpenLinks(false);
+    m_text = browser;
+    m_text->setObjectName(u"Re"_s);
+    m_text->setAccessibleName(u"考点内容"_s);
+    m_text->setReadOnly(true);
+    QFont textFont = m_text->font();
+    textFont.setPointSize(compact ? 11 : 12);
+    m_text->setFont(textFont);
+    auto* divider = new QSplitter(Qt::Horizontal, this);
+    divider->setObjectName(u"divider"_s);
+    divider->setChildrenCollapsible(false);
+    divider->addWidget(m_list);
+    divider->addWidget(m_text);
+    const int listWidth = compact ? 185 : 401;
+    const QSize size = compact ? QSize(657, 421) : QSize(917, 585);
+    divider->setSizes({listWidth, size.width() - listWidth});
+    divider->setStretchFactor(1, 1);
+    connect(divider, &QSplitter::splitterMoved, m_text, [this] { m_text->viewport()->update(); });
+    auto* close = new QPushButton(u"关  闭"_s, this);
+    close->setObjectName(u"btnClose"_s);
+    close->setAutoDefault(false);
+    close->setMinimumWidth(96);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_list, &QListWidget::currentRowChanged, this, &TfrmAnswFagui::showPoint);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(heading);
+    top->addSpacing(16);
+    top->addWidget(m_title, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(close);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 10, 14, 12);
+    layout->setSpacing(8);
+    layout->addLayout(top);
+    layout->addWidget(divider, 1);
+    layout->addLayout(bottom);
+    setFixedSize(size);
+}
+
+bool TfrmAnswFagui::Load(const QString& questionKey)
+{
+    m_codes.clear();
+    try {
+        sqlGuarded([&] {
+            auto& query = m_ctx.dm.prepared(
+                u"SELECT K3, K4, K5, K6, K7, K8, K9, K10, K11, K12 FROM tab_answ WHERE A1 = ?"_s);
+            StatementBinding::bindText(query, 1, questionKey);
+            if (query.executeStep()) {
+                for (int column = 0; column < 10; ++column) {
+                    const QString code = StatementBinding::text(query, column);
+                    if (!code.isEmpty() && !m_codes.contains(code))
+                        m_codes.append(code);
+                }
+            }
+            query.reset();
+        });
+    } catch (const std::exception& e) {
+        ErrorPrompt::show(m_ctx.services.prompts, e);
+        m_codes.clear();
+    }
+    return !m_codes.isEmpty();
+}
+
+void TfrmAnswFagui::showEvent(QShowEvent* event)
+{
+    FramelessDialog::showEvent(event);
+    if (m_filled)
+        return;
+    m_filled = true;
+    try {
+        fill();
+    } catch (const std::exception& e) {
+        ErrorPrompt::show(m_ctx.services.prompts, e);
+    }
+}
+
+// The points in the order the question cites them; the title line names the first one's node.
+void TfrmAnswFagui::fill()
+{
+    m_points.clear();
+    sqlGuarded([&] {
+        auto& query = m_ctx.dm.prepared(u"SELECT id, n, sn FROM tab_rule WHERE ftid = ?"_s);
+        for (const QString& code : std::as_const(m_codes)) {
+            query.reset();
+            StatementBinding::bindText(query, 1, code);
+            if (query.executeStep())
+                m_points.append({StatementBinding::text(query, 0), StatementBinding::text(query, 1),
+                                 StatementBinding::text(query, 2)});
+        }
+        query.reset();
+    });
+    m_list->clear();
+    for (const Point& point : std::as_const(m_points))
+        m_list->addItem(point.sn);
+    m_title->setText(m_points.isEmpty() ? QString() : nodeName(m_points.first().id));
+    if (m_list->count() > 0)
+        m_list->setCurrentRow(0);
+    else
+        m_text->clear();
+}
+
+void TfrmAnswFagui::showPoint(int row)
+{
+    if (row < 0 || row >= m_points.size())
+        return;
+    StoredText::show(*m_text, m_points[row].n);
+    try {
+        // The entry's own node, also when two points share a heading.
+        m_title->setText(nodeName(m_points[row].id));
+    } catch (const std::exception& e) {
+        ErrorPrompt::show(m_ctx.services.prompts, e);
+    }
+}
+
+QString TfrmAnswFagui::nodeName(const QString& id)
+{
+    return sqlGuarded([&] {
+        auto& query = m_ctx.dm.prepared(u"SELECT n FROM tab_fgmc WHERE id = ?"_s);
+        StatementBinding::bindText(query, 1, id);
+        const QString name = query.executeStep() ? StatementBinding::text(query, 0) : QString();
+        query.reset();
+        return name;
+    });
+}

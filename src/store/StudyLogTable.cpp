@@ -1,0 +1,48 @@
+#include "StudyLogTable.h"
+
+#include "SqlGuard.h"
+#include "StatementBinding.h"
+#include "TDM1.h"
+
+#include <SQLiteCpp/Column.h>
+#include <SQLiteCpp/Statement.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+StudyLogTable::StudyLogTable(TDM1& dm) : m_dm(dm) {}
+
+QVector<StudyLogTable::Day> StudyLogTable::newestFirst()
+{
+    return sqlGuarded([&] {
+        // Days are ISO text, so the text order is the calendar order.
+        auto& query = m_dm.prepared(u"SELECT A1, B1, B2, A2, A3, D1, A4 FROM tab_rz ORDER BY A1 DESC"_s);
+        QVector<Day> days;
+        while (query.executeStep()) {
+            Day day;
+            day.A1 = StatementBinding::text(query, 0);
+            day.B1 = StatementBinding::text(query, 1);
+            day.B2 = StatementBinding::text(query, 2);
+            day.A2 = StatementBinding::text(query, 3);
+            day.A3 = StatementBinding::text(query, 4);
+            day.D1 = StatementBinding::text(query, 5);
+            day.A4 = StatementBinding::text(query, 6);
+            days.append(day);
+        }
+        query.reset();
+        return days;
+    });
+}
+
+StudyLogTable::Totals StudyLogTable::totals()
+{
+    return sqlGuarded([&] {
+        auto& query = m_dm.prepared(u"SELECT coalesce(sum(A2), 0), coalesce(sum(A3), 0) FROM tab_rz"_s);
+        Totals totals;
+        if (query.executeStep()) {
+            totals.answers = query.getColumn(0).getInt64();
+            totals.wrong = query.getColumn(1).getInt64();
+        }
+        query.reset();
+        return totals;
+    });
+}

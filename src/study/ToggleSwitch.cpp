@@ -1,0 +1,36 @@
+#include "ToggleSwitch.h"
+
+#include "ui/Theme.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+ToggleSwitch::ToggleSwitch(QWidget* parent) : QAbstractButton(parent)
+{
+    setCheckable(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize ToggleSwitch::sizeHint() const
+{
+    return {52, 26};
+}
+
+void ToggleSwitch::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF track = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal radius = track.height() / 2;
+    const QColor fill = !isEnabled() ? Theme::Muted : isChecked() ? Theme::Accent : Theme::PanelEdge;
+    painter.setPen(hasFocus() ? QPen(Theme::Ink, 1.5) : QPen(fill.darker(115), 1));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(track, radius, radius);
+
+    const qreal knob = track.height() - 4;
+    const qreal x = isChecked() ? track.right() - 2 - knob : track.left() + 2;
+    painter.setPen(QPen(Theme::PanelEdge.darker(120), 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
+}

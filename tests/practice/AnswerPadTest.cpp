@@ -1,0 +1,167 @@
+#include "practice/AnswerPad.h"
+#include "practice/QuestionView.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+enum Page { Single, Multiple, FillIn, TrueFalse, Subjective, Matching };
+
+struct Encoding
+{
+    int page;
+    QString stored;    // the answer the controls are set from
+    int options;
+    QString readBack;  // what the controls then read
+};
+
+class AnswerPads : public ::testing::Test
+{
+protected:
+    QStringList pressed(int page)
+    {
+        QStringList letters;
+        for (int i = 0; i < AnswerPad::OptionCount; ++i) {
+            QAbstractButton* option = pad.option(page, i);
+            if (!option->isHidden() && option->isChecked())
+                letters.append(option->text());
+        }
+        return letters;
+    }
+
+    AnswerPad pad;
+};
+
+QKeyEvent key(int code)
+{
+    return QKeyEvent(QEvent::KeyPress, code, Qt::NoModifier);
+}
+
+} // namespace
+
+TEST_F(AnswerPads, controlsSetFromAnAnswerReadTheSameAnswerBack)
+{
+    const Encoding cases[] = {
+        {Single, u"C"_s, 4, u"C"_s},
+        {Single, u"c"_s, 4, u""_s},     // letters are exact
+        {Single, u"E"_s, 4, u""_s},     // beyond the question's options
+        {Single, u""_s, 4, u""_s},
+        {Multiple, u"ACD"_s, 4, u"ACD"_s},
+        {Multiple, u"DCA"_s, 5, u"ACD"_s}, // read back in order A..F
+        {Multiple, u"ABF"_s, 6, u"ABF"_s},
+        {Multiple, u"AE"_s, 4, u"A"_s},
+        {Matching, u"BD"_s, 5, u"BD"_s},
+        {FillIn, u"  3.5, 7  "_s, 0, u"3.5, 7"_s},
+        {FillIn, u""_s, 0, u""_s},
+        {TrueFalse, u"A"_s, 2, u"A"_s},
+        {TrueFalse, u"B"_s, 2, u"B"_s},
+        {TrueFalse, u"X"_s, 2, u""_s},
+        {Subjective, u"0"_s, 1, u"0"_s},
+        {Subjective, u"1"_s, 1, u"1"_s},
+        {Subjective, u"2"_s, 1, u""_s},
+    };
+    for (const Encoding& c : cases) {
+        pad.setPage(c.page);
+        pad.setAnswer(c.page, c.stored, c.options);
+        EXPECT_EQ(pad.answer(c.page), c.readBack) << c.page << " '" << c.stored.toStdString() << "'";
+    }
+}
+
+TEST_F(AnswerPads, anAnswerIsReadFromWhatTheUserPressed)
+{
+    pad.setAnswer(Multiple, {}, 4);
+    pad.option(Multiple, 2)->click();
+    pad.option(Multiple, 0)->click();
+    pad.option(Multiple, 3)->click();
+    EXPECT_EQ(pad.answer(Multiple), u"ACD"_s);
+
+    // One single choice at a time; the pressed one can be released.
+    pad.setAnswer(Single, {}, 4);
+    pad.option(Single, 1)->click();
+    pad.option(Single, 3)->click();
+    EXPECT_EQ(pressed(Single), QStringList{u"D"_s});
+    pad.option(Single, 3)->click();
+    EXPECT_EQ(pad.answer(Single), u""_s);
+
+    pad.trueButton()->click();
+    pad.falseButton()->click();
+    EXPECT_EQ(pad.answer(TrueFalse), u"B"_s);
+    EXPECT_FALSE(pad.trueButton()->isChecked());
+
+    pad.subjectiveChoice()->setCurrentIndex(1);
+    EXPECT_EQ(pad.answer(Subjective), u"1"_s);
+    EXPECT_EQ(pad.answer(99), u""_s);
+}
+
+TEST_F(AnswerPads, optionsBeyondTheQuestionsCountAreHiddenAndReleased)
+{
+    pad.setAnswer(Multiple, u"ABCDEF"_s, 6);
+    pad.setAnswer(Multiple, u"ABCDEF"_s, 3);
+    EXPECT_EQ(pressed(Multiple), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+    for (int i = 3; i < AnswerPad::OptionCount; ++i) {
+        EXPECT_TRUE(pad.option(Multiple, i)->isHidden());
+        EXPECT_FALSE(pad.option(Multiple, i)->isChecked());
+    }
+}
+
+TEST_F(AnswerPads, aTypeWithoutAPageKeepsThePageShown)
+{
+    pad.setPage(Multiple);
+    pad.setPage(99);
+    EXPECT_EQ(pad.page(), Multiple);
+    EXPECT_EQ(pad.toolTip(), u"选择两个或者多个选项作为正确答案"_s);
+}
+
+TEST(AnswerKeys, lettersChooseOptionsOnlyOnTheChoicePages)
+{
+    QuestionView view;
+    AnswerPad* pad = view.pad();
+    QPushButton previous(u"上一题"_s);
+    QPushButton next(u"下一题"_s);
+    int previousClicks = 0;
+    int nextClicks = 0;
+    QObject::connect(&previous, &QPushButton::clicked, [&] { ++previousClicks; });
+    QObject::connect(&next, &QPushButton::clicked, [&] { ++nextClicks; });
+
+    pad->setPage(Single);
+    pad->setAnswer(Single, {}, 4);
+    EXPECT_TRUE(view.handleKey(key(Qt::Key_C), &previous, &next));
+    EXPECT_TRUE(view.handleKey(key(Qt::Key_C), &previous, &next));
+    EXPECT_EQ(pad->answer(), u"C"_s); // pressing again keeps it pressed
+    EXPECT_FALSE(view.handleKey(key(Qt::Key_E), &previous, &next)); // hidden option
+    EXPECT_FALSE(view.handleKey(key(Qt::Key_G), &previous, &next));
+    EXPECT_EQ(pad->answer(), u"C"_s);
+
+    pad->setPage(Multiple);
+    pad->setAnswer(Multiple, {}, 6);
+    for (int code : {Qt::Key_F, Qt::Key_A, Qt::Key_D, Qt::Key_D, Qt::Key_B})
+        view.handleKey(key(code), &previous, &next);
+    EXPECT_EQ(pad->answer(), u"ABF"_s);
+    view.handleKey(key(Qt::Key_Backspace), &previous, &next);
+    view.handleKey(key(Qt::Key_Return), &previous, &next);
+    view.handleKey(key(Qt::Key_Enter), &previous, &next);
+    EXPECT_EQ(previousClicks, 1);
+    EXPECT_EQ(nextClicks, 2);
+
+    // A disabled button is not pressed by its key.
+    next.setEnabled(false);
+    view.handleKey(key(Qt::Key_Return), &previous, &next);
+    EXPECT_EQ(nextClicks, 2);
+
+    for (int page : {Matching, FillIn, TrueFalse, Subjective}) {
+        pad->setPage(page);
+        pad->setAnswer(page, {}, 4);
+        for (int code : {Qt::Key_A, Qt::Key_B, Qt::Key_Backspace, Qt::Key_Return})
+            EXPECT_FALSE(view.handleKey(key(code), &previous, &next)) << page;
+        EXPECT_EQ(pad->answer(page), u""_s) << page;
+    }
+    EXPECT_EQ(previousClicks, 1);
+}

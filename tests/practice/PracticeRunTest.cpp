@@ -1,0 +1,74 @@
+#include "PracticeFixture.h"
+
+#include "practice/AnswerPad.h"
+#include "practice/ChapterTableModel.h"
+#include "practice/QuestionView.h"
+#include "practice/TFrmLxxt.h"
+#include "practice/TFrmkmmc.h"
+
+#include <QTableView>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The road of an answer: the browser opens a run on a chapter, two questions
+// are answered, the run closes and the browser shows the new counters.
+TEST(PracticeRun, answersReachTheBrowserAndTheBank)
+{
+    PracticeContext c;
+    c.chapters(u"100101"_s).chapters(u"100102"_s).singleChoices(3);
+    c.bank.exec(u"UPDATE tab_kmmc SET C3 = 3 WHERE C1 IN ('1', '10', '1001', '100101')"_s);
+    AppContext& ctx = c.open();
+
+    bool practised = false;
+    c.windows.on(u"TFrmLxxt"_s, [&](QDialog& dialog) {
+        auto& practice = static_cast<TFrmLxxt&>(dialog);
+        AnswerPad* pad = practice.questionView()->pad();
+        pad->option(0, 1)->click(); // Q001: B, right
+        click(practice, u"btnNext"_s);
+        pad->option(0, 2)->click(); // Q002: C, wrong
+        c.clock.advanceSeconds(65);
+        practised = true;
+        click(practice, u"btnClose"_s);
+    });
+
+    bool checkedAfterRun = false;
+    c.windows.on(u"TFrmkmmc"_s, [&](QDialog& dialog) {
+        auto& browser = static_cast<TFrmkmmc&>(dialog);
+        browser.grid()->selectRow(browser.chapters()->rowOfCode(u"100101"_s));
+        click(browser, u"btnNewQuestions"_s);
+        // The browser's own modal run goes on after the practice window closed.
+        QTimer::singleShot(0, &browser, [&] {
+            checkedAfterRun = true;
+            EXPECT_TRUE(browser.isVisible());
+            EXPECT_EQ(browser.selectedCode(), u"100101"_s);
+            const ChapterTableModel::Chapter& row =
+                browser.chapters()->chapter(browser.grid()->currentIndex().row());
+            EXPECT_EQ(row.C4, 2);
+            EXPECT_EQ(row.D1, 2);
+            EXPECT_EQ(row.D2, 1);
+            EXPECT_EQ(row.C6, u"50.00"_s);
+            EXPECT_EQ(textOf(browser, u"answersDone"_s), u"2"_s);
+            EXPECT_EQ(textOf(browser, u"answersWrong"_s), u"1"_s);
+            EXPECT_EQ(textOf(browser, u"scoreLabel"_s), u"50.00"_s);
+            browser.accept();
+        });
+    });
+
+    TFrmkmmc browser(ctx);
+    EXPECT_EQ(c.windows.run(browser), QDialog::Accepted);
+    EXPECT_TRUE(practised);
+    EXPECT_TRUE(checkedAfterRun);
+    EXPECT_EQ(c.windows.shown, (QStringList{u"TFrmkmmc"_s, u"TFrmLxxt"_s}));
+
+    EXPECT_EQ(c.bank.text(u"SELECT group_concat(A1 || ':' || E2 || E3 || E4, ' ') FROM"
+                          u" (SELECT * FROM tab_answ WHERE E2 <> '' ORDER BY A1)"_s),
+              u"Q001:B10 Q002:C1-3"_s);
+    EXPECT_EQ(c.bank.text(u"SELECT C4 || ',' || D1 || ',' || D2 || ',' || C6 FROM tab_kmmc WHERE C1 = '1'"_s),
+              u"2,2,1,50.00"_s);
+    EXPECT_EQ(c.bank.text(u"SELECT A2 || ',' || A3 || ',' || B1 || ',' || B2 || ',' || A4 || ',' || D1"
+                          u" FROM tab_rz WHERE A1 = '2026-12-10'"_s),
+              u"2,1,2,1,50.00,00:01:05"_s);
+}

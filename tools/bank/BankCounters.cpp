@@ -1,0 +1,33 @@
+#include "BankCounters.h"
+
+#include <QSet>
+
+BankCounters::BankCounters(const QVector<BankContent::Question>& questions)
+{
+    for (const BankContent::Question& question : questions) {
+        countPrefixes(m_chapters, {question.chapter});
+        countPrefixes(m_citations, question.points);
+    }
+}
+
+void BankCounters::countPrefixes(QHash<QString, int>& counts, const QStringList& codes)
+{
+    QSet<QString> prefixes;
+    for (const QString& code : codes) {
+        const QString folded = code.toCaseFolded();
+        for (qsizetype length = 1; length <= folded.size(); ++length)
+            prefixes.insert(folded.left(length));
+    }
+    for (const QString& prefix : prefixes)
+        ++counts[prefix];
+}
+
+int BankCounters::chapterQuestions(const QString& chapterCode) const
+{
+    return m_chapters.value(chapterCode.toCaseFolded());
+}
+
+int BankCounters::citingQuestions(const QString& pointOrNode) const
+{
+    return m_citations.value(pointOrNode.toCaseFolded());
+}

@@ -1,0 +1,104 @@
+#include "RichText.h"
+
+#include <QFont>
+#include <QRegularExpression>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// The stored HTML names the document's font; the program's own font keeps a
+// built bank the same wherever it is built.
+void prepare(QTextDocument& document)
+{
+    QFont font(u"Noto Sans CJK SC"_s);
+    font.setPointSize(10);
+    document.setDefaultFont(font);
+}
+
+void fill(QTextDocument& document, const QString& text)
+{
+    if (RichText::looksLikeHtml(text))
+        document.setHtml(RichText::escapeStrayAngles(text));
+    else
+        document.setPlainText(text);
+}
+
+void insertFragment(QTextCursor& cursor, const QString& text)
+{
+    if (RichText::looksLikeHtml(text))
+        cursor.insertHtml(RichText::escapeStrayAngles(text));
+    else
+        cursor.insertText(text);
+}
+
+} // namespace
+
+const QRegularExpression& RichText::tagPattern()
+{
+    // Tags of the simple HTML sources use; attributes, when given, carry a value.
+    static const QRegularExpression tag(
+        u"<(?:!--.*?--|![A-Za-z][^<>]*|/"
+        u"?(?:a|b|big|blockquote|body|br|center|cite|code|dd|div|dl|dt|em|font|h[1-6]|"
+        u"head|hr|html|i|img|li|meta|nobr|ol|p|pre|q|s|small|span|strong|style|sub|sup|table|tbody|td|th|"
+        u"thead|"
+        u"title|tr|tt|u|ul)(?:\\s+[^<>]*=[^<>]*)?\\s*/?)>"_s,
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return tag;
+}
+
+bool RichText::looksLikeHtml(const QString& text)
+{
+    return tagPattern().match(text).hasMatch();
+}
+
+QString RichText::escapeStrayAngles(const QString& html)
+{
+    QString escaped;
+    qsizetype copied = 0;
+    auto copyText = [&](qsizetype end) {
+        escaped += html.mid(copied, end - copied).replace(u"<"_s, u"&lt;"_s);
+    };
+    QRegularExpressionMatchIterator tags = tagPattern().globalMatch(html);
+    while (tags.hasNext()) {
+        const QRegularExpressionMatch tag = tags.next();
+        copyText(tag.capturedStart());
+        escaped += tag.captured();
+        copied = tag.capturedEnd();
+    }
+    copyText(html.size());
+    return escaped;
+}
+
+QString RichText::toQtHtml(const QString& text)
+{
+    QTextDocument document;
+    prepare(document);
+    fill(document, text);
+    return document.toHtml();
+}
+
+QString RichText::toQtHtmlOrNull(const QString& text)
+{
+    return text.trimmed().isEmpty() ? QString() : toQtHtml(text);
+}
+
+QString RichText::stemWithOptions(const QString& stem, const QStringList& options)
+{
+    QTextDocument document;
+    prepare(document);
+    fill(document, stem);
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        // A fresh block, so an option does not inherit the stem's last paragraph style.
+        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        cursor.insertText(QChar(static_cast<char16_t>(u'A' + i)) + u"．"_s);
+        insertFragment(cursor, options[i]);
+    }
+    return document.toHtml();
+}
