@@ -46,6 +46,7 @@ TFrmStart::TFrmStart(AppContext& ctx, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_menu);
     connect(m_menu, &MenuPlayer::FSCommand, this, &TFrmStart::ShockwaveFlash1FSCommand);
+    m_previousActions = m_ctx.actions;
     m_ctx.actions = this;
     FormCreate();
 }
@@ -53,7 +54,7 @@ TFrmStart::TFrmStart(AppContext& ctx, QWidget* parent)
 TFrmStart::~TFrmStart()
 {
     if (m_ctx.actions == this)
-        m_ctx.actions = nullptr;
+        m_ctx.actions = m_previousActions;
 }
 
 const QVector<TFrmStart::Command>& TFrmStart::commandTable()

@@ -113,7 +113,8 @@ private:
     void mnks(int subject);
 
     AppContext& m_ctx;
-    MenuPlayer* m_menu = nullptr; // ShockwaveFlash1
+    AppActions* m_previousActions = nullptr; // given back when this window goes
+    MenuPlayer* m_menu = nullptr;            // ShockwaveFlash1
     bool m_screenAccepted = false;
     bool m_shown = false;
     Busy m_currentBusy = Busy::No; // of the command being carried out

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 // File names, under pic/, of the study windows' background pictures. The
@@ -22,6 +23,21 @@ inline QString logLarge()
 inline QString examSettings()
 {
     return QStringLiteral("study_exam_settings.png");
+}
+inline QString configMusic()
+{
+    return QStringLiteral("study_config_music.png");
+}
+inline QString configAnswerTime()
+{
+    return QStringLiteral("study_config_time.png");
+}
+
+// The system settings window was designed for a smaller font; its measures grow by this.
+inline constexpr double ConfigScale = 1.3;
+inline QSize configSize(bool answerTimeMode)
+{
+    return {qRound(364 * ConfigScale), qRound((answerTimeMode ? 170 : 100) * ConfigScale)};
 }
 
 // The raised cards the pictures paint behind groups of controls, in window coordinates.

@@ -1,5 +1,6 @@
 #include "TFrmConfig.h"
 
+#include "StudyBackgrounds.h"
 #include "StudyWidgets.h"
 #include "ToggleSwitch.h"
 
@@ -20,12 +21,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The window was designed for a smaller font; every designed measure grows by this.
-constexpr double Scale = 1.3;
-
-constexpr int DesignedWidth = 364;
-constexpr int MusicHeight = 100;
-constexpr int AnswerTimeHeight = 170;
 constexpr int LinePitch = 20;
 
 const QStringList TuneNames = {u"乐曲01"_s, u"乐曲02"_s, u"乐曲03"_s, u"乐曲04"_s, u"乐曲05"_s, u"乐曲06"_s};
@@ -53,7 +48,7 @@ TFrmConfig::TFrmConfig(AppContext& ctx, QWidget* parent)
 
 int TFrmConfig::scaled(int designed)
 {
-    return qRound(designed * Scale);
+    return qRound(designed * StudyBackgrounds::ConfigScale);
 }
 
 void TFrmConfig::openMusicSettings(AppContext& ctx, QWidget* owner)
@@ -139,7 +134,9 @@ void TFrmConfig::applyAnswerTimeLayout()
 void TFrmConfig::FormShow()
 {
     m_ctx.currentSubjectInUse();
-    setFixedSize(scaled(DesignedWidth), scaled(m_answerTimeMode ? AnswerTimeHeight : MusicHeight));
+    setFixedSize(StudyBackgrounds::configSize(m_answerTimeMode));
+    setBackgroundFile(StudyWidgets::picturePath(m_ctx, m_answerTimeMode ? StudyBackgrounds::configAnswerTime()
+                                                                        : StudyBackgrounds::configMusic()));
     m_answerTimeCaption->setVisible(m_answerTimeMode);
     m_answerTimeList->setVisible(m_answerTimeMode);
     if (m_answerTimeMode) {

@@ -80,10 +80,8 @@ void TFrmRz::buildControls()
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
     m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setHighlightSections(false);
-    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    for (int c = 0; c < 7; ++c)
-        m_model->setHeaderData(c, Qt::Horizontal, QVariant::fromValue(Columns[c].alignment),
-                               Qt::TextAlignmentRole);
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 8);
+    m_grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
 
     for (int i = 0; i < 3; ++i) {
         m_totalCaptions[i] = StudyWidgets::caption(this, TotalCaptions[i]);
@@ -151,6 +149,8 @@ void TFrmRz::FormShow()
         setBackgroundFile(StudyWidgets::picturePath(m_ctx, StudyBackgrounds::logSmall()));
         m_title->setGeometry(20, 8, 300, 32);
         m_grid->setGeometry(16, 44, 612, 380);
+        // Four-character titles need a smaller type in the narrow designed columns.
+        header->setFont(StudyWidgets::font(12));
         for (int c = 0; c < 7; ++c)
             header->resizeSection(c, Columns[c].compactWidth);
         const int captionTops[3] = {96, 186, 276};

@@ -126,7 +126,7 @@ void TFrmplan::buildControls()
     m_dayUnit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* dateCaption = StudyWidgets::caption(this, u"考试日："_s);
-    dateCaption->setGeometry(96, 100, 72, 28);
+    dateCaption->setGeometry(96, 96, 72, 28);
     dateCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_dateBox = new QDateEdit(this);
     m_dateBox->setObjectName(u"DateEdit1"_s);
@@ -138,20 +138,24 @@ void TFrmplan::buildControls()
     m_dateBox->calendarWidget()->installEventFilter(new CalendarPageKeeper(m_dateBox, m_ctx.services.clock));
     m_dateBox->setMinimumDate(NoDate);
     m_dateBox->setSpecialValueText(u" "_s);
-    m_dateBox->setGeometry(170, 100, 150, 28);
+    m_dateBox->setGeometry(170, 96, 150, 28);
     dateCaption->setBuddy(m_dateBox);
 
     m_planGroup = new QGroupBox(u"学习计划"_s, this);
     m_planGroup->setObjectName(u"SeSkinRadioGroup1"_s);
     m_planGroup->setAccessibleName(u"学习计划"_s);
-    m_planGroup->setGeometry(20, 136, 420, 74);
+    m_planGroup->setGeometry(20, 130, 420, 80);
+    m_planGroup->setStyleSheet(
+        u"QGroupBox { border: 1px solid #c9c1b0; border-radius: 6px; margin-top: 9px;"
+        u" background: rgba(255, 255, 255, 150); }"
+        u" QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"_s);
     m_planChoice = new QButtonGroup(this);
     m_planChoice->setObjectName(u"SeSkinRadioGroup1Items"_s);
     for (int i = 0; i < 2; ++i) {
         m_planItems[i] = new QRadioButton(ItemTexts[i], m_planGroup);
         m_planItems[i]->setObjectName(u"SeSkinRadioGroup1Item%1"_s.arg(i));
         m_planItems[i]->setAccessibleName(ItemTexts[i].simplified());
-        m_planItems[i]->setGeometry(16, 20 + i * 26, 390, 26);
+        m_planItems[i]->setGeometry(16, 18 + i * 28, 390, 28);
         m_planChoice->addButton(m_planItems[i], i);
     }
     connect(m_planChoice, &QButtonGroup::idClicked, this, &TFrmplan::SeSkinRadioGroup1Click);

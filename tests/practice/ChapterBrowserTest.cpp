@@ -3,6 +3,7 @@
 #include "practice/ChapterTableModel.h"
 #include "practice/TFrmkmmc.h"
 
+#include <QAbstractButton>
 #include <QTableView>
 #include <QTest>
 

@@ -2,9 +2,9 @@
 
 #include "TestContext.h"
 
+#include <QAbstractButton>
 #include <QString>
 
-class QAbstractButton;
 class QWidget;
 
 // A test context whose program folder holds the practice pictures, as the

@@ -95,7 +95,7 @@ TEST_F(PracticeSets, aChapterCodeWithAQuoteIsMatchedAsItIs)
 TEST_F(PracticeSets, theChapterIsFoundThroughItsIndex)
 {
     const PracticeStatement statement = PracticeQueries::chapterSet(PracticeMode::NewQuestions, u"1001"_s);
-    SQLite::Statement plan(bank.db(), ("EXPLAIN QUERY PLAN " + statement.sql).toStdString());
+    SQLite::Statement plan(bank.db(), (u"EXPLAIN QUERY PLAN "_s + statement.sql).toStdString());
     plan.bind(1, "1001");
     QString details;
     while (plan.executeStep())

@@ -8,6 +8,7 @@
 #include "practice/VerdictPanel.h"
 #include "store/QuestionRecord.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QSplitter>
@@ -419,7 +420,7 @@ TEST_F(PracticeWindow, keysAnswerAndMoveOnTheChoicePages)
 TEST_F(PracticeWindow, aDatabaseFailureWhileRecordingIsShownAndChangesNothing)
 {
     c.chapters().singleChoices(2);
-    TFrmLxxt& w = open();
+    open();
     c.bank.exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON tab_kmmc BEGIN SELECT RAISE(ABORT, 'disk is full'); END"_s);
     choose(u"B"_s);
     press(u"btnFinish"_s);

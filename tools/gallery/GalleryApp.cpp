@@ -1,5 +1,67 @@
+// The application shell's windows: the main menu in three screen sizes, the
+// message dialog in its variants, the progress window and the About window.
 #include "Gallery.h"
 
-void renderAppWindows(GalleryContext&)
+#include "app/TFrmAbout.h"
+#include "app/TFrmDlg.h"
+#include "app/TFrmProgress.h"
+#include "app/TFrmStart.h"
+#include "store/AppContext.h"
+#include "store/TDM1.h"
+
+#include <QApplication>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void renderMainWindow(GalleryContext& g)
 {
+    TFrmStart main(g.ctx);
+    main.show(); // runs the show step: screen size, music, answer times, menu
+    QApplication::setActiveWindow(&main);
+    g.save(main, u"TFrmStart"_s);
+    for (const QSize size : {QSize(800, 600), QSize(1920, 1080)}) {
+        main.setGeometry(QRect(QPoint(0, 0), size));
+        g.save(main, u"TFrmStart-%1x%2"_s.arg(size.width()).arg(size.height()));
+    }
+    main.hide();
+}
+
+void renderMessageDialog(GalleryContext& g)
+{
+    TFrmDlg dialog(g.ctx.dm.ProgramFolder() + u"pic/"_s);
+    dialog.prepare(u"提示"_s, u"恭喜你，习题已做完！"_s, 1, 0, u"NO"_s);
+    g.save(dialog, u"TFrmDlg"_s);
+    dialog.prepare(u"提示"_s, u"确定要交卷吗？交卷后将自动判卷，选择“作废”则放弃这份试卷。"_s, 2, 0, u"Exam"_s);
+    g.save(dialog, u"TFrmDlg-exam"_s);
+    dialog.prepare(u"提示"_s, u"还未完成今日学习计划，要退出吗？"_s, 0, 1, u"NO"_s);
+    g.save(dialog, u"TFrmDlg-okcancel"_s);
+    dialog.prepare(u"提示"_s, u"请选择具体章节!"_s, 3, 1, QString());
+    g.save(dialog, u"TFrmDlg-narrow"_s);
+    dialog.prepare(u"错误"_s,
+                   u"数据库操作失败：database disk image is malformed。题库文件可能已经损坏，"
+                   u"请从备份中恢复题库文件 data/KX50418.mdb，或重新安装程序后再试。"
+                   u"您的做题记录保存在同一个文件中，恢复前请先复制一份。"_s,
+                   1, 2, u"NO"_s);
+    g.save(dialog, u"TFrmDlg-error"_s);
+}
+
+void renderProgressWindow(GalleryContext& g)
+{
+    TFrmProgress progress(g.ctx.dm.ProgramFolder() + u"pic/"_s);
+    progress.begin(u"正在导出试卷，请等待..."_s);
+    g.save(progress, u"TFrmProgress"_s);
+    progress.end();
+}
+
+} // namespace
+
+void renderAppWindows(GalleryContext& g)
+{
+    renderMainWindow(g);
+    renderMessageDialog(g);
+    renderProgressWindow(g);
+    TFrmAbout about(g.ctx);
+    g.save(about, u"TFrmAbout"_s);
 }

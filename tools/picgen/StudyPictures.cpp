@@ -41,22 +41,31 @@ QImage withCard(QSize size, const QRect& area)
 
 QVector<Picture> studyPictures()
 {
+    using namespace StudyBackgrounds;
     return {
-        {StudyBackgrounds::plan(),
+        {plan(),
          [] {
-             return withCard({460, 250}, StudyBackgrounds::planCountdownCard());
+             return withCard({460, 250}, planCountdownCard());
          }},
-        {StudyBackgrounds::logSmall(),
+        {logSmall(),
          [] {
-             return withCard({761, 480}, StudyBackgrounds::logTotalsCard(true));
+             return withCard({761, 480}, logTotalsCard(true));
          }},
-        {StudyBackgrounds::logLarge(),
+        {logLarge(),
          [] {
-             return withCard({936, 611}, StudyBackgrounds::logTotalsCard(false));
+             return withCard({936, 611}, logTotalsCard(false));
          }},
-        {StudyBackgrounds::examSettings(),
+        {examSettings(),
          [] {
-             return withCard({360, 159}, StudyBackgrounds::examSettingsCard());
+             return withCard({360, 159}, examSettingsCard());
+         }},
+        {configMusic(),
+         [] {
+             return panel(configSize(false));
+         }},
+        {configAnswerTime(),
+         [] {
+             return panel(configSize(true));
          }},
     };
 }
