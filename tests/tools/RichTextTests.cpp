@@ -76,3 +76,14 @@ TEST(RichText, BlankTextStaysNull)
 }
 
 } // namespace
+
+TEST(RichTextFont, theReaderChoosesTheFontOfAStoredText)
+{
+    QTextDocument document;
+    QFont large(u"Noto Sans CJK SC"_s);
+    large.setPointSize(18);
+    document.setDefaultFont(large);
+    document.setHtml(RichText::stemWithOptions(u"题干"_s, {u"甲"_s, u"乙"_s}));
+    const QTextCharFormat format = document.begin().begin().fragment().charFormat();
+    EXPECT_EQ(format.font().pointSize(), 18);
+}

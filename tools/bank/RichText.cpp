@@ -11,13 +11,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The stored HTML names the document's font; the program's own font keeps a
-// built bank the same wherever it is built.
+// A fixed default font keeps a built bank the same wherever it is built.
 void prepare(QTextDocument& document)
 {
     QFont font(u"Noto Sans CJK SC"_s);
     font.setPointSize(10);
     document.setDefaultFont(font);
+}
+
+// The document's font is left out of the stored HTML: the pane that shows a
+// text chooses its font and size (stems are shown large).
+QString withoutDocumentFont(QString html)
+{
+    static const QRegularExpression bodyStyle(u"<body style=\"[^\"]*\">"_s);
+    return html.replace(bodyStyle, u"<body>"_s);
 }
 
 void fill(QTextDocument& document, const QString& text)
@@ -79,7 +86,7 @@ QString RichText::toQtHtml(const QString& text)
     QTextDocument document;
     prepare(document);
     fill(document, text);
-    return document.toHtml();
+    return withoutDocumentFont(document.toHtml());
 }
 
 QString RichText::toQtHtmlOrNull(const QString& text)
@@ -100,5 +107,5 @@ QString RichText::stemWithOptions(const QString& stem, const QStringList& option
         cursor.insertText(QChar(static_cast<char16_t>(u'A' + i)) + u"．"_s);
         insertFragment(cursor, options[i]);
     }
-    return document.toHtml();
+    return withoutDocumentFont(document.toHtml());
 }
