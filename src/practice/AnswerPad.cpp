@@ -12,12 +12,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const char16_t* const PageCaptions[] = {u"单选", u"多选", u"填空", u"判断", u"主观", u"配伍"};
-const char16_t* const PageNames[] = {u"pageSingle",     u"pageMultiple",   u"pageFillIn",
-                                     u"pageTrueFalse",  u"pageSubjective", u"pageMatching"};
-const char16_t* const Hints[] = {
-    u"选择一个选项作为正确答案",           u"选择两个或者多个选项作为正确答案",
-    u"填写正确答案，答案间用“,”隔开",       u"根据判断选择“正确”或者“错误”",
-    u"根据自己实际情况选择“会”或者“不会”", u"选择若干个选项作为正确答案"};
+const char16_t* const PageNames[] = {u"pageSingle",    u"pageMultiple",   u"pageFillIn",
+                                     u"pageTrueFalse", u"pageSubjective", u"pageMatching"};
+const char16_t* const Hints[] = {u"选择一个选项作为正确答案",           u"选择两个或者多个选项作为正确答案",
+                                 u"填写正确答案，答案间用“,”隔开",      u"根据判断选择“正确”或者“错误”",
+                                 u"根据自己实际情况选择“会”或者“不会”", u"选择若干个选项作为正确答案"};
 
 constexpr int Single = 0;
 constexpr int Multiple = 1;
@@ -53,8 +52,7 @@ void makeExclusive(const QList<QPushButton*>& buttons)
 
 } // namespace
 
-AnswerPad::AnswerPad(QWidget* parent)
-    : QWidget(parent)
+AnswerPad::AnswerPad(QWidget* parent) : QWidget(parent)
 {
     setObjectName(u"answerPad"_s);
     m_pages = new QStackedWidget(this);
@@ -81,7 +79,8 @@ QWidget* AnswerPad::framePage(int page, const QString& verticalLabel, QWidget* c
     label->setObjectName(u"pageLabel"_s);
     label->setAlignment(Qt::AlignCenter);
     label->setFixedWidth(30);
-    label->setStyleSheet(u"QLabel { background: #2f6f8f; color: white; border-radius: 4px; font-weight: bold; }"_s);
+    label->setStyleSheet(
+        u"QLabel { background: #2f6f8f; color: white; border-radius: 4px; font-weight: bold; }"_s);
     if (page == Subjective)
         m_subjectiveLabel = label;
     auto* layout = new QHBoxLayout(frame);

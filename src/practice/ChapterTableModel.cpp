@@ -11,15 +11,12 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const char16_t* const Titles[] = {u"章节名称", u"习题数目", u"已做题数", u"已做道次", u"做错道次", u"综合成绩"};
+const char16_t* const Titles[] = {u"章节名称", u"习题数目", u"已做题数",
+                                  u"已做道次", u"做错道次", u"综合成绩"};
 
 } // namespace
 
-ChapterTableModel::ChapterTableModel(TDM1& dm, QObject* parent)
-    : QAbstractTableModel(parent)
-    , m_dm(dm)
-{
-}
+ChapterTableModel::ChapterTableModel(TDM1& dm, QObject* parent) : QAbstractTableModel(parent), m_dm(dm) {}
 
 void ChapterTableModel::refresh()
 {
@@ -39,7 +36,8 @@ void ChapterTableModel::refresh()
         auto& sums = m_dm.prepared(u"SELECT coalesce(sum(C3), 0), coalesce(sum(D1), 0), coalesce(sum(D2), 0)"
                                    u" FROM tab_kmmc WHERE length(C1) = 6"_s);
         if (sums.executeStep())
-            totals = {sums.getColumn(0).getInt64(), sums.getColumn(1).getInt64(), sums.getColumn(2).getInt64()};
+            totals = {sums.getColumn(0).getInt64(), sums.getColumn(1).getInt64(),
+                      sums.getColumn(2).getInt64()};
         sums.reset();
     });
     beginResetModel();
@@ -77,16 +75,27 @@ QVariant ChapterTableModel::data(const QModelIndex& index, int role) const
             return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
+    if (role == LevelRole) {
+        const qsizetype length = c.C1.size();
+        return int(length <= 2 ? qMax<qsizetype>(length - 1, 0) : length / 2);
+    }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     switch (index.column()) {
-    case Name: return c.C2;
-    case Questions: return c.C3;
-    case Done: return c.C4;
-    case Answers: return c.D1;
-    case Wrong: return c.D2;
-    case Score: return c.C6;
-    default: return {};
+    case Name:
+        return c.C2;
+    case Questions:
+        return c.C3;
+    case Done:
+        return c.C4;
+    case Answers:
+        return c.D1;
+    case Wrong:
+        return c.D2;
+    case Score:
+        return c.C6;
+    default:
+        return {};
     }
 }
 
@@ -94,7 +103,11 @@ QVariant ChapterTableModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
         return {};
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole) {
+        const QString title = QString::fromUtf16(Titles[section]);
+        return m_twoLineTitles && section != Name ? title.left(2) + u'\n' + title.mid(2) : title;
+    }
+    if (role == Qt::AccessibleTextRole)
         return QString::fromUtf16(Titles[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignCenter);

@@ -30,9 +30,23 @@ public:
         qint64 answers = 0;   // sum of D1
         qint64 wrong = 0;     // sum of D2
     };
-    enum Column { Name, Questions, Done, Answers, Wrong, Score, ColumnCount };
+    enum Column
+    {
+        Name,
+        Questions,
+        Done,
+        Answers,
+        Wrong,
+        Score,
+        ColumnCount
+    };
+    // The depth of a chapter in the tree: 0 for a subject, 1 for codes of 2 characters, then one per 2 more.
+    static constexpr int LevelRole = Qt::UserRole + 1;
 
     explicit ChapterTableModel(TDM1& dm, QObject* parent = nullptr);
+
+    // Narrow columns take their titles on two lines.
+    void setTwoLineTitles(bool twoLines) { m_twoLineTitles = twoLines; }
 
     // Reads the rows and the totals again.
     void refresh();
@@ -50,4 +64,5 @@ private:
     TDM1& m_dm;
     QVector<Chapter> m_rows;
     Totals m_totals;
+    bool m_twoLineTitles = false;
 };

@@ -10,7 +10,8 @@ namespace ErrorPrompt {
 void show(Prompts& prompts, const std::exception& error)
 {
     const auto* store = dynamic_cast<const StoreError*>(&error);
-    prompts.MessageDialog(u"错误"_s, store ? store->message() : QString::fromUtf8(error.what()), 1, 2, u"NO"_s);
+    prompts.MessageDialog(u"错误"_s, store ? store->message() : QString::fromUtf8(error.what()), 1, 2,
+                          u"NO"_s);
 }
 
 } // namespace ErrorPrompt

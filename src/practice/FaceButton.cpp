@@ -6,8 +6,7 @@
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
 
-FaceButton::FaceButton(const QString& caption, QWidget* parent)
-    : QAbstractButton(parent)
+FaceButton::FaceButton(const QString& caption, QWidget* parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

@@ -5,7 +5,8 @@
 #include <QString>
 
 // The three ways the chapter browser starts a practice run.
-enum class PracticeMode {
+enum class PracticeMode
+{
     NewQuestions = 1,   // 练习新题: never answered, not discarded
     WrongQuestions = 2, // 错题重做: wrong-answer score below 0, not discarded
     Review = 3,         // 习题重温: answered before, discarded ones included

@@ -10,10 +10,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-PracticeSet::PracticeSet(TDM1& dm)
-    : m_dm(dm)
-{
-}
+PracticeSet::PracticeSet(TDM1& dm) : m_dm(dm) {}
 
 bool PracticeSet::load(const PracticeStatement& statement)
 {

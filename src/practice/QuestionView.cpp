@@ -29,7 +29,8 @@ QTextEdit* stemPane(const QString& name, const QString& accessible, QWidget* par
     pane->setObjectName(name);
     pane->setAccessibleName(accessible);
     pane->setReadOnly(true);
-    pane->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable with the mouse, without a text cursor blinking in a read-only stem.
+    pane->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return pane;
 }
 
@@ -41,8 +42,7 @@ bool isTextInput(const QWidget* widget)
 
 } // namespace
 
-QuestionView::QuestionView(QWidget* parent)
-    : QWidget(parent)
+QuestionView::QuestionView(QWidget* parent) : QWidget(parent)
 {
     setObjectName(u"questionView"_s);
     m_stemArea = new QWidget(this);

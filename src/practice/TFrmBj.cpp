@@ -16,14 +16,18 @@
 using namespace Qt::Literals::StringLiterals;
 
 TFrmBj::TFrmBj(AppContext& ctx, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_ctx(ctx)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_ctx(ctx)
 {
     setWindowTitle(u"笔记"_s);
     m_editor = new QPlainTextEdit(this);
     m_editor->setObjectName(u"noteText"_s);
     m_editor->setAccessibleName(u"笔记"_s);
     m_editor->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont noteFont = m_editor->font();
+    noteFont.setPointSize(11);
+    m_editor->setFont(noteFont);
     auto* close = new QPushButton(u"关  闭"_s, this);
     close->setObjectName(u"btnClose"_s);
     close->setAutoDefault(false);

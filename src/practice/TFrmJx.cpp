@@ -16,8 +16,9 @@
 using namespace Qt::Literals::StringLiterals;
 
 TFrmJx::TFrmJx(AppContext& ctx, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , m_ctx(ctx)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      m_ctx(ctx)
 {
     const bool compact = ctx.isCompactLayout();
     setWindowTitle(u"解析"_s);

@@ -3,6 +3,7 @@
 #include "AnswerPad.h"
 #include "ErrorPrompt.h"
 #include "FaceButton.h"
+#include "PulseStrip.h"
 #include "QuestionView.h"
 #include "TFrmBj.h"
 #include "TfrmAnswFagui.h"
@@ -20,6 +21,7 @@
 #include "ui/BusyCursor.h"
 
 #include <QButtonGroup>
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -59,17 +61,10 @@ QLabel* boardHeading(const QString& text, QWidget* parent)
 
 } // namespace
 
-TFrmLxxt::TFrmLxxt(AppContext& ctx, QWidget* parent)
-    : TFrmLxxt(ctx, Variant{}, parent)
-{
-}
+TFrmLxxt::TFrmLxxt(AppContext& ctx, QWidget* parent) : TFrmLxxt(ctx, Variant{}, parent) {}
 
 TFrmLxxt::TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent)
-    : FramelessDialog(parent)
-    , m_ctx(ctx)
-    , m_variant(variant)
-    , m_set(ctx.dm)
-    , m_recorder(ctx.dm)
+    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant), m_set(ctx.dm), m_recorder(ctx.dm)
 {
     BusyCursor busy;
     setWindowTitle(u"练习新题"_s);
@@ -101,17 +96,6 @@ void TFrmLxxt::buildWindow()
     m_view = new QuestionView(this);
     m_view->setCompact(compact);
     m_view->pad()->setFixedHeight(compact ? 52 : 62);
-    m_gauge = new QProgressBar(this);
-    m_gauge->setObjectName(u"timeGauge"_s);
-    m_gauge->setAccessibleName(u"答题时间"_s);
-    m_gauge->setOrientation(Qt::Vertical);
-    m_gauge->setRange(0, GaugeSteps);
-    m_gauge->setValue(0);
-    m_gauge->setTextVisible(false);
-    m_gauge->setFixedWidth(12);
-    m_gauge->setStyleSheet(u"QProgressBar { border: 1px solid #c9c1b0; border-radius: 5px; background: white; }"
-                           u"QProgressBar::chunk { background: #2f6f8f; border-radius: 4px; }"_s);
-
     m_questionLine = new QLabel(this);
     m_questionLine->setObjectName(u"questionLine"_s);
     m_questionLine->setStyleSheet(u"font-size: 12pt; font-weight: bold;"_s);
@@ -128,15 +112,10 @@ void TFrmLxxt::buildWindow()
     questionRow->addWidget(m_boldStatus);
     questionRow->addStretch(1);
 
-    auto* stemRow = new QHBoxLayout;
-    stemRow->setSpacing(6);
-    stemRow->addWidget(m_view, 1);
-    stemRow->addWidget(m_gauge);
-
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     left->addLayout(questionRow);
-    left->addLayout(stemRow, 1);
+    left->addWidget(m_view, 1);
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(10);
@@ -147,6 +126,8 @@ void TFrmLxxt::buildWindow()
     layout->setContentsMargins(12, 10, 12, 10);
     layout->setSpacing(8);
     layout->addWidget(buildTopBar());
+    m_pulse = new PulseStrip(this);
+    layout->addWidget(m_pulse);
     layout->addLayout(middle, 1);
     layout->addWidget(buildButtonRow());
     setFixedSize(compact ? QSize(792, 572) : QSize(1000, 712));
@@ -224,15 +205,7 @@ QWidget* TFrmLxxt::buildBoards()
     groupButtons->addWidget(m_previousGroup);
     groupButtons->addWidget(m_nextGroup);
 
-    auto* clockCaption = new QLabel(u"时钟"_s, boards);
-    m_clockLabel = new QLabel(u"0:00:00"_s, boards);
-    m_clockLabel->setObjectName(u"clockLabel"_s);
-    m_clockLabel->setAccessibleName(u"时钟"_s);
-    m_clockLabel->setStyleSheet(u"QLabel { font-size: 14pt; font-weight: bold; color: #2f6f8f; }"_s);
-    auto* clockRow = new QHBoxLayout;
-    clockRow->addWidget(clockCaption);
-    clockRow->addStretch(1);
-    clockRow->addWidget(m_clockLabel);
+    QWidget* timer = buildTimerCard(boards);
 
     auto* column = new QVBoxLayout(boards);
     column->setContentsMargins(0, 0, 0, 0);
@@ -245,8 +218,47 @@ QWidget* TFrmLxxt::buildBoards()
     column->addLayout(info);
     column->addLayout(groupButtons);
     column->addStretch(1);
-    column->addLayout(clockRow);
+    column->addWidget(timer);
     return boards;
+}
+
+// The time gauge of the question shown and the clock of the whole run.
+QWidget* TFrmLxxt::buildTimerCard(QWidget* parent)
+{
+    const bool compact = m_ctx.isCompactLayout();
+    auto* card = new QFrame(parent);
+    card->setObjectName(u"timerCard"_s);
+    card->setStyleSheet(
+        u"#timerCard { background: white; border: 1px solid #c9c1b0; border-radius: 4px; }"_s);
+    m_gauge = new QProgressBar(card);
+    m_gauge->setObjectName(u"timeGauge"_s);
+    m_gauge->setAccessibleName(u"答题时间"_s);
+    m_gauge->setOrientation(Qt::Vertical);
+    m_gauge->setRange(0, GaugeSteps);
+    m_gauge->setValue(0);
+    m_gauge->setTextVisible(false);
+    m_gauge->setFixedSize(14, compact ? 58 : 76);
+    m_gauge->setStyleSheet(
+        u"QProgressBar { border: 1px solid #c9c1b0; border-radius: 6px; background: #f6f3ec; }"
+        u"QProgressBar::chunk { background: #2f6f8f; border-radius: 5px; }"_s);
+    auto* gaugeCaption = new QLabel(u"本题时间"_s, card);
+    auto* clockCaption = new QLabel(u"时钟"_s, card);
+    m_clockLabel = new QLabel(u"0:00:00"_s, card);
+    m_clockLabel->setObjectName(u"clockLabel"_s);
+    m_clockLabel->setAccessibleName(u"时钟"_s);
+    m_clockLabel->setStyleSheet(u"QLabel { font-size: 15pt; font-weight: bold; color: #2f6f8f; }"_s);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(gaugeCaption);
+    texts->addStretch(1);
+    texts->addWidget(clockCaption);
+    texts->addWidget(m_clockLabel);
+    auto* row = new QHBoxLayout(card);
+    row->setContentsMargins(10, 8, 10, 8);
+    row->setSpacing(12);
+    row->addWidget(m_gauge);
+    row->addLayout(texts, 1);
+    return card;
 }
 
 QWidget* TFrmLxxt::buildButtonRow()
@@ -350,6 +362,7 @@ void TFrmLxxt::openRun()
     m_runStart = m_ctx.services.clock.now();
     m_clockLabel->setText(u"0:00:00"_s);
     m_clock.start();
+    m_pulse->start();
     m_points->setEnabled(false);
 }
 
@@ -368,6 +381,7 @@ void TFrmLxxt::finishRun()
     BusyCursor busy;
     m_clock.stop();
     m_timeLimit.stop();
+    m_pulse->stop();
     const QString elapsed = elapsedText();
     if (m_currentRecNo > 0)
         RecordAnswer(m_currentRecNo, RecordMode::Silent);
@@ -614,7 +628,8 @@ void TFrmLxxt::answerClicked()
     }
     AnswerPad* pad = m_view->pad();
     const QString mine = pad->answer();
-    m_view->setVerdict(mine == row->A2 ? RightVerdict : WrongVerdict, AnswerPad::shownAnswer(pad->page(), mine),
+    m_view->setVerdict(mine == row->A2 ? RightVerdict : WrongVerdict,
+                       AnswerPad::shownAnswer(pad->page(), mine),
                        AnswerPad::shownAnswer(pad->page(), row->A2));
     m_answer->setText(u"返回"_s);
     m_view->slideVerdict(true);

@@ -13,6 +13,7 @@
 
 class AppContext;
 class FaceButton;
+class PulseStrip;
 class QButtonGroup;
 class QGridLayout;
 class QLabel;
@@ -31,12 +32,18 @@ public:
     static constexpr int GroupSize = 20;
     static constexpr int GaugeSteps = 100;
 
-    enum class RecordMode {
+    enum class RecordMode
+    {
         Move,   // leaving a question: its number button shows right / wrong / not answered
         Check,  // "完成": the verdict on the pressed button, "答案" and "考点" follow
         Silent, // a type change or closing: nothing shown
     };
-    enum class GroupKind { First, Previous, Next };
+    enum class GroupKind
+    {
+        First,
+        Previous,
+        Next
+    };
 
     explicit TFrmLxxt(AppContext& ctx, QWidget* parent = nullptr);
 
@@ -78,9 +85,9 @@ protected:
     struct Variant
     {
         QString discardCaption = QStringLiteral("题目作废");
-        bool editButton = true;            // "修改本题" and "本题被您修改过"
+        bool editButton = true; // "修改本题" and "本题被您修改过"
         bool subjectiveLabelFollowsType = true;
-        bool hintFromChapter = true;       // the hint board shows CurrentChapterCaption
+        bool hintFromChapter = true; // the hint board shows CurrentChapterCaption
     };
     TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent);
 
@@ -91,9 +98,11 @@ private:
     void buildWindow();
     QWidget* buildTopBar();
     QWidget* buildBoards();
+    QWidget* buildTimerCard(QWidget* parent);
     QWidget* buildButtonRow();
     QPushButton* makeButton(const QString& caption, const QString& name);
-    void addTypeButton(int type, const QString& caption, bool enabled, const QPixmap& up, const QPixmap& down);
+    void addTypeButton(int type, const QString& caption, bool enabled, const QPixmap& up,
+                       const QPixmap& down);
 
     void openRun();
     void finishRun();
@@ -145,6 +154,7 @@ private:
     QuestionView* m_view = nullptr;
     QProgressBar* m_gauge = nullptr;
     QLabel* m_clockLabel = nullptr;
+    PulseStrip* m_pulse = nullptr;
     QWidget* m_typeBoard = nullptr;
     QGridLayout* m_typeGrid = nullptr;
     QButtonGroup* m_typeGroup = nullptr;

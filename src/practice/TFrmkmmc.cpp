@@ -1,5 +1,6 @@
 #include "TFrmkmmc.h"
 
+#include "ChapterNameDelegate.h"
 #include "ChapterTableModel.h"
 #include "ErrorPrompt.h"
 #include "TFrmLxxt.h"
@@ -11,6 +12,7 @@
 #include "store/CodeSchemes.h"
 #include "ui/BusyCursor.h"
 
+#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,9 +39,7 @@ QLabel* heading(const QString& text, QWidget* parent)
 
 } // namespace
 
-TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent)
-    : FramelessDialog(parent)
-    , m_ctx(ctx)
+TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), m_ctx(ctx)
 {
     BusyCursor busy;
     setWindowTitle(u"科目名称"_s);
@@ -49,6 +49,7 @@ TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent)
     m_grid->setObjectName(u"chapterGrid"_s);
     m_grid->setAccessibleName(u"目录"_s);
     m_grid->setModel(m_model);
+    m_grid->setItemDelegateForColumn(ChapterTableModel::Name, new ChapterNameDelegate(m_grid));
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -61,16 +62,13 @@ TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent)
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->setStyleSheet(u"QTableView { alternate-background-color: #f4f1ea; }"_s);
-    if (compact) {
-        QFont headerFont = m_grid->horizontalHeader()->font();
-        headerFont.setPointSize(8);
-        m_grid->horizontalHeader()->setFont(headerFont);
-    }
+    m_model->setTwoLineTitles(compact);
     connect(m_grid, &QTableView::doubleClicked, this,
             [this] { startPractice(PracticeMode::NewQuestions, true); });
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFrmkmmc::rowChanged);
     applyColumnWidths();
-    const int gridWidth = (compact ? 308 + 5 * 50 : 370 + 5 * 65) + 2 + m_grid->verticalScrollBar()->sizeHint().width();
+    const int gridWidth =
+        (compact ? 308 + 5 * 50 : 370 + 5 * 65) + 2 + m_grid->verticalScrollBar()->sizeHint().width();
     m_grid->setFixedWidth(gridWidth);
 
     auto* left = new QVBoxLayout;
@@ -101,8 +99,9 @@ QLabel* TFrmkmmc::makeNumberPanel(const QString& name)
     panel->setObjectName(name);
     panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panel->setMinimumWidth(88);
-    panel->setStyleSheet(u"QLabel { background: #243344; color: #9fe3b0; border-radius: 4px; padding: 2px 8px;"
-                         u" font-family: 'DejaVu Sans Mono'; font-size: 15pt; font-weight: bold; }"_s);
+    panel->setStyleSheet(
+        u"QLabel { background: #243344; color: #9fe3b0; border-radius: 4px; padding: 2px 8px;"
+        u" font-family: 'DejaVu Sans Mono'; font-size: 15pt; font-weight: bold; }"_s);
     return panel;
 }
 
@@ -130,6 +129,22 @@ QWidget* TFrmkmmc::buildBoard()
         totals->addWidget(panel, row, 1);
         ++row;
     }
+    auto* chapterCard = new QFrame(board);
+    chapterCard->setObjectName(u"chapterCard"_s);
+    chapterCard->setStyleSheet(
+        u"#chapterCard { background: white; border: 1px solid #c9c1b0; border-radius: 4px; }"_s);
+    auto* chapterCaption = new QLabel(u"当前章节"_s, chapterCard);
+    chapterCaption->setStyleSheet(u"color: #8a8f96;"_s);
+    m_selectedChapter = new QLabel(chapterCard);
+    m_selectedChapter->setObjectName(u"selectedChapter"_s);
+    m_selectedChapter->setWordWrap(true);
+    m_selectedChapter->setStyleSheet(u"font-weight: bold; color: #243344;"_s);
+    auto* chapterLayout = new QVBoxLayout(chapterCard);
+    chapterLayout->setContentsMargins(10, 8, 10, 8);
+    chapterLayout->addWidget(chapterCaption);
+    chapterLayout->addWidget(m_selectedChapter);
+    chapterLayout->addStretch(1);
+
     auto* scoreCaption = new QLabel(u"综合成绩"_s, board);
     scoreCaption->setAlignment(Qt::AlignCenter);
     m_score->setAccessibleName(u"综合成绩"_s);
@@ -144,7 +159,8 @@ QWidget* TFrmkmmc::buildBoard()
     entry->setEnabled(false);
     entry->setToolTip(u"试题录入将在后续版本提供"_s);
     connect(practiceNew, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::NewQuestions); });
-    connect(practiceWrong, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::WrongQuestions); });
+    connect(practiceWrong, &QPushButton::clicked, this,
+            [this] { startPractice(PracticeMode::WrongQuestions); });
     connect(practiceReview, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::Review); });
     connect(settings, &QPushButton::clicked, this, [this] {
         m_ctx.SettingsMode = 0;
@@ -169,7 +185,9 @@ QWidget* TFrmkmmc::buildBoard()
     column->addSpacing(8);
     column->addWidget(scoreCaption);
     column->addWidget(m_score);
-    column->addStretch(1);
+    column->addSpacing(8);
+    column->addWidget(chapterCard, 1);
+    column->addSpacing(8);
     column->addLayout(buttons);
     return board;
 }
@@ -226,8 +244,11 @@ void TFrmkmmc::selectRow(int row)
 void TFrmkmmc::rowChanged()
 {
     const QModelIndex current = m_grid->selectionModel()->currentIndex();
-    if (current.isValid())
-        m_ctx.CurrentChapterCaption = m_model->chapter(current.row()).C1_1;
+    if (!current.isValid())
+        return;
+    const ChapterTableModel::Chapter& chapter = m_model->chapter(current.row());
+    m_ctx.CurrentChapterCaption = chapter.C1_1;
+    m_selectedChapter->setText(chapter.C2);
 }
 
 QString TFrmkmmc::selectedCode() const

@@ -51,5 +51,6 @@ private:
     QLabel* m_answers = nullptr;
     QLabel* m_wrong = nullptr;
     QLabel* m_score = nullptr;
+    QLabel* m_selectedChapter = nullptr;
     QString m_browserChapterCode;
 };

@@ -21,9 +21,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent)
-    : FramelessDialog(parent)
-    , m_ctx(ctx)
+TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), m_ctx(ctx)
 {
     setWindowTitle(u"相关考点"_s);
     const bool compact = ctx.isCompactLayout();
@@ -36,6 +34,7 @@ TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent)
     m_list = new QListWidget(this);
     m_list->setObjectName(u"ListBox1"_s);
     m_list->setAccessibleName(u"考点"_s);
+    m_list->setStyleSheet(u"QListWidget::item { padding: 4px 6px; }"_s);
     auto* browser = new QTextBrowser(this);
     browser->setOpenLinks(false);
     m_text = browser;

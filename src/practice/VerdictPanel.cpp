@@ -6,14 +6,14 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-VerdictPanel::VerdictPanel(QWidget* parent)
-    : QFrame(parent)
+VerdictPanel::VerdictPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(u"verdictPanel"_s);
     setAccessibleName(u"答案"_s);
     setAutoFillBackground(true);
-    setStyleSheet(u"#verdictPanel { background: #fbfaf6; border: 1px solid #c9c1b0; border-left: 4px solid #2f6f8f; }"
-                  u"#verdictHeading { font-size: 15pt; font-weight: bold; color: #2f6f8f; }"_s);
+    setStyleSheet(
+        u"#verdictPanel { background: #fbfaf6; border: 1px solid #c9c1b0; border-left: 4px solid #2f6f8f; }"
+        u"#verdictHeading { font-size: 15pt; font-weight: bold; color: #2f6f8f; }"_s);
     m_heading = new QLabel(this);
     m_heading->setObjectName(u"verdictHeading"_s);
     m_heading->setWordWrap(true);
@@ -34,7 +34,9 @@ VerdictPanel::VerdictPanel(QWidget* parent)
     layout->addWidget(m_mine, 1, 1);
     layout->addWidget(new QLabel(u"正确答案："_s, this), 2, 0);
     layout->addWidget(m_correct, 2, 1);
-    layout->setColumnStretch(1, 1);
+    m_mine->setMaximumWidth(320);
+    m_correct->setMaximumWidth(320);
+    layout->setColumnStretch(2, 1);
     layout->setRowStretch(3, 1);
 }
 

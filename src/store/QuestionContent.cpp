@@ -9,10 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QuestionContent::QuestionContent(TDM1& dm)
-    : m_dm(dm)
-{
-}
+QuestionContent::QuestionContent(TDM1& dm) : m_dm(dm) {}
 
 std::optional<QString> QuestionContent::stem(const QString& key)
 {

@@ -22,10 +22,7 @@ void checkTable(const QString& table)
 
 } // namespace
 
-QuestionEdits::QuestionEdits(TDM1& dm)
-    : m_dm(dm)
-{
-}
+QuestionEdits::QuestionEdits(TDM1& dm) : m_dm(dm) {}
 
 void QuestionEdits::clearRunAnswers()
 {

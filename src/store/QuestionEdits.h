@@ -25,10 +25,12 @@ public:
     // csbs := "Y": the practice time limit ran out on the question.
     void markTimedOut(QuestionRecord& row, const QString& table = QStringLiteral("tab_answ"));
     // A14 := note, stored exactly as typed.
-    void saveNote(QuestionRecord& row, const QString& note, const QString& table = QStringLiteral("tab_answ"));
+    void saveNote(QuestionRecord& row, const QString& note,
+                  const QString& table = QStringLiteral("tab_answ"));
 
 private:
-    void update(const QString& table, const QString& assignments, const QString& key, const QVariantList& values);
+    void update(const QString& table, const QString& assignments, const QString& key,
+                const QVariantList& values);
 
     TDM1& m_dm;
 };

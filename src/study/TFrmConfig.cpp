@@ -153,6 +153,7 @@ void TFrmConfig::buildAnswerTimeList()
     QVector<TypeTable::Row> rows;
     try {
         rows = TypeTable(m_ctx.dm, subject).rows();
+        m_typesRead = true;
     } catch (const std::exception& error) {
         StudyWidgets::reportError(m_ctx, error);
     }
@@ -228,7 +229,8 @@ void TFrmConfig::done(int result)
     // Every way of closing saves the answer times once.
     if (!m_closed) {
         m_closed = true;
-        if (m_answerTimeMode)
+        // Without the types read there is nothing to save, and the table in use stays as it is.
+        if (m_answerTimeMode && m_typesRead)
             saveAnswerTimes();
     }
     FramelessDialog::done(result);

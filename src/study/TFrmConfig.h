@@ -53,6 +53,7 @@ private:
     AppContext& m_ctx;
     bool m_answerTimeMode = false;
     bool m_closed = false;
+    bool m_typesRead = false;
     int m_typeCount = 0;
     QLabel* m_musicCaption = nullptr;
     ToggleSwitch* m_musicSwitch = nullptr;

@@ -150,7 +150,7 @@ void TFrmRz::FormShow()
         m_title->setGeometry(20, 8, 300, 32);
         m_grid->setGeometry(16, 44, 612, 380);
         // Four-character titles need a smaller type in the narrow designed columns.
-        header->setFont(StudyWidgets::font(12));
+        header->setStyleSheet(u"QHeaderView::section { font-size: 12px; }"_s);
         for (int c = 0; c < 7; ++c)
             header->resizeSection(c, Columns[c].compactWidth);
         const int captionTops[3] = {96, 186, 276};

@@ -82,6 +82,9 @@ TFrmplan::TFrmplan(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), 
     setObjectName(u"TFrmplan"_s);
     setWindowTitle(u"学习计划"_s);
     setFixedSize(460, 250);
+    // Outside edit mode the date and the plan choice must look as locked as they are.
+    setStyleSheet(u"QDateEdit:disabled, QLineEdit:disabled { color: #8a8f96; background: #efece4; }"
+                  u" QRadioButton:disabled, QGroupBox:disabled { color: #8a8f96; }"_s);
     setBackgroundFile(StudyWidgets::picturePath(ctx, StudyBackgrounds::plan()));
     buildControls();
     ensurePolished();

@@ -13,14 +13,22 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Page { Single, Multiple, FillIn, TrueFalse, Subjective, Matching };
+enum Page
+{
+    Single,
+    Multiple,
+    FillIn,
+    TrueFalse,
+    Subjective,
+    Matching
+};
 
 struct Encoding
 {
     int page;
-    QString stored;    // the answer the controls are set from
+    QString stored; // the answer the controls are set from
     int options;
-    QString readBack;  // what the controls then read
+    QString readBack; // what the controls then read
 };
 
 class AnswerPads : public ::testing::Test
@@ -50,22 +58,15 @@ QKeyEvent key(int code)
 TEST_F(AnswerPads, controlsSetFromAnAnswerReadTheSameAnswerBack)
 {
     const Encoding cases[] = {
-        {Single, u"C"_s, 4, u"C"_s},
-        {Single, u"c"_s, 4, u""_s},     // letters are exact
-        {Single, u"E"_s, 4, u""_s},     // beyond the question's options
-        {Single, u""_s, 4, u""_s},
-        {Multiple, u"ACD"_s, 4, u"ACD"_s},
+        {Single, u"C"_s, 4, u"C"_s},       {Single, u"c"_s, 4, u""_s}, // letters are exact
+        {Single, u"E"_s, 4, u""_s},                                    // beyond the question's options
+        {Single, u""_s, 4, u""_s},         {Multiple, u"ACD"_s, 4, u"ACD"_s},
         {Multiple, u"DCA"_s, 5, u"ACD"_s}, // read back in order A..F
-        {Multiple, u"ABF"_s, 6, u"ABF"_s},
-        {Multiple, u"AE"_s, 4, u"A"_s},
-        {Matching, u"BD"_s, 5, u"BD"_s},
-        {FillIn, u"  3.5, 7  "_s, 0, u"3.5, 7"_s},
-        {FillIn, u""_s, 0, u""_s},
-        {TrueFalse, u"A"_s, 2, u"A"_s},
-        {TrueFalse, u"B"_s, 2, u"B"_s},
-        {TrueFalse, u"X"_s, 2, u""_s},
-        {Subjective, u"0"_s, 1, u"0"_s},
-        {Subjective, u"1"_s, 1, u"1"_s},
+        {Multiple, u"ABF"_s, 6, u"ABF"_s}, {Multiple, u"AE"_s, 4, u"A"_s},
+        {Matching, u"BD"_s, 5, u"BD"_s},   {FillIn, u"  3.5, 7  "_s, 0, u"3.5, 7"_s},
+        {FillIn, u""_s, 0, u""_s},         {TrueFalse, u"A"_s, 2, u"A"_s},
+        {TrueFalse, u"B"_s, 2, u"B"_s},    {TrueFalse, u"X"_s, 2, u""_s},
+        {Subjective, u"0"_s, 1, u"0"_s},   {Subjective, u"1"_s, 1, u"1"_s},
         {Subjective, u"2"_s, 1, u""_s},
     };
     for (const Encoding& c : cases) {
@@ -135,7 +136,7 @@ TEST(AnswerKeys, lettersChooseOptionsOnlyOnTheChoicePages)
     pad->setAnswer(Single, {}, 4);
     EXPECT_TRUE(view.handleKey(key(Qt::Key_C), &previous, &next));
     EXPECT_TRUE(view.handleKey(key(Qt::Key_C), &previous, &next));
-    EXPECT_EQ(pad->answer(), u"C"_s); // pressing again keeps it pressed
+    EXPECT_EQ(pad->answer(), u"C"_s);                               // pressing again keeps it pressed
     EXPECT_FALSE(view.handleKey(key(Qt::Key_E), &previous, &next)); // hidden option
     EXPECT_FALSE(view.handleKey(key(Qt::Key_G), &previous, &next));
     EXPECT_EQ(pad->answer(), u"C"_s);

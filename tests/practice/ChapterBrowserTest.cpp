@@ -34,6 +34,7 @@ protected:
         const QModelIndex index = browser->chapters()->index(browser->chapters()->rowOfCode(code), 0);
         QWidget* viewport = browser->grid()->viewport();
         const QPoint at = browser->grid()->visualRect(index).center();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
         QTest::mouseDClick(viewport, Qt::LeftButton, {}, at);
     }
 

@@ -26,7 +26,10 @@ PracticeContext::PracticeContext()
 
 PracticeContext& PracticeContext::chapters(const QString& leaf)
 {
-    bank.chapter(leaf.left(1)).chapter(leaf.left(2)).chapter(leaf.left(4)).chapter(leaf);
+    for (const QString& code : {leaf.left(1), leaf.left(2), leaf.left(4), leaf}) {
+        if (bank.integer(u"SELECT count(*) FROM tab_kmmc WHERE C1 = ?"_s, {code}) == 0)
+            bank.chapter(code);
+    }
     return *this;
 }
 

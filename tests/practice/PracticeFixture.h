@@ -13,7 +13,7 @@ struct PracticeContext : TestContext
 {
     PracticeContext();
 
-    // A chapter tree 1 > 10 > 1001 > 100101 (the leaf chapter questions go in).
+    // A leaf chapter and its ancestors (1 > 10 > 1001 > 100101), those not there yet.
     PracticeContext& chapters(const QString& leaf = QStringLiteral("100101"));
     // count single-choice questions Q001.. with answer "B" under the chapter.
     PracticeContext& singleChoices(int count, const QString& chapter = QStringLiteral("100101"),

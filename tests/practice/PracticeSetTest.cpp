@@ -37,7 +37,8 @@ protected:
     QStringList keys(PracticeMode mode, const QString& chapter, bool doubleClick = false)
     {
         QStringList found;
-        for (const QuestionRecord& row : dm->readQuestions(PracticeQueries::chapterSet(mode, chapter, doubleClick)))
+        for (const QuestionRecord& row :
+             dm->readQuestions(PracticeQueries::chapterSet(mode, chapter, doubleClick)))
             found.append(row.A1);
         return found;
     }
@@ -66,7 +67,8 @@ TEST_F(PracticeSets, eachModeTakesItsQuestionsOfTheChapterAndItsSubChapters)
         // Review: fewest answers first; the discarded question is included, never-answered ones are not.
         {PracticeMode::Review, u"100101"_s, {u"GONE"_s, u"RIGHT"_s, u"WRONG"_s}},
         {PracticeMode::Review, u"100102"_s, {}},
-        {PracticeMode::NewQuestions, u"2001"_s, {}},
+        {PracticeMode::NewQuestions, u"2001"_s, {u"OTHER"_s}},
+        {PracticeMode::NewQuestions, u"2002"_s, {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(keys(c.mode, c.chapter), c.expected) << int(c.mode) << " " << c.chapter.toStdString();
@@ -78,7 +80,8 @@ TEST_F(PracticeSets, wrongQuestionsComeInOrderOfFewestAnswersThenLowestScore)
     bank.question(u"WRONG3"_s, u"100101"_s, 61, u"B"_s);
     bank.exec(u"UPDATE tab_answ SET E2 = 'C', E3 = 2, E4 = -3 WHERE A1 = 'WRONG2'"_s);
     bank.exec(u"UPDATE tab_answ SET E2 = 'C', E3 = 1, E4 = -1 WHERE A1 = 'WRONG3'"_s);
-    EXPECT_EQ(keys(PracticeMode::WrongQuestions, u"1001"_s), (QStringList{u"WRONG3"_s, u"WRONG2"_s, u"WRONG"_s}));
+    EXPECT_EQ(keys(PracticeMode::WrongQuestions, u"1001"_s),
+              (QStringList{u"WRONG3"_s, u"WRONG2"_s, u"WRONG"_s}));
 }
 
 TEST_F(PracticeSets, aChapterCodeWithAQuoteIsMatchedAsItIs)
@@ -108,11 +111,13 @@ TEST_F(PracticeSets, loadingClearsRunAnswersTouchingOnlyTheRowsThatHoldOne)
     bank.exec(u"UPDATE tab_answ SET E2_1 = 'B' WHERE A1 IN ('RIGHT', 'OTHER')"_s);
     bank.exec(u"UPDATE tab_answ SET E2_1 = '' WHERE A1 = 'NEW1'"_s);
     bank.exec(u"CREATE TABLE touched (A1 TEXT)"_s);
-    bank.exec(u"CREATE TRIGGER count_touch AFTER UPDATE ON tab_answ BEGIN INSERT INTO touched VALUES (new.A1); END"_s);
+    bank.exec(
+        u"CREATE TRIGGER count_touch AFTER UPDATE ON tab_answ BEGIN INSERT INTO touched VALUES (new.A1); END"_s);
     PracticeSet set(*dm);
     ASSERT_TRUE(set.load(PracticeQueries::chapterSet(PracticeMode::Review, u"1001"_s)));
     EXPECT_EQ(bank.integer(u"SELECT count(*) FROM tab_answ WHERE E2_1 <> ''"_s), 0);
-    EXPECT_EQ(bank.text(u"SELECT group_concat(A1) FROM (SELECT A1 FROM touched ORDER BY A1)"_s), u"OTHER,RIGHT"_s);
+    EXPECT_EQ(bank.text(u"SELECT group_concat(A1) FROM (SELECT A1 FROM touched ORDER BY A1)"_s),
+              u"OTHER,RIGHT"_s);
     EXPECT_EQ(set.count(), 3);
 }
 

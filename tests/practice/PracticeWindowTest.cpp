@@ -22,7 +22,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Page { Single, Multiple, FillIn, TrueFalse, Subjective, Matching };
+enum Page
+{
+    Single,
+    Multiple,
+    FillIn,
+    TrueFalse,
+    Subjective,
+    Matching
+};
 
 class PracticeWindow : public ::testing::Test
 {
@@ -421,7 +429,8 @@ TEST_F(PracticeWindow, aDatabaseFailureWhileRecordingIsShownAndChangesNothing)
 {
     c.chapters().singleChoices(2);
     open();
-    c.bank.exec(u"CREATE TRIGGER refuse BEFORE UPDATE ON tab_kmmc BEGIN SELECT RAISE(ABORT, 'disk is full'); END"_s);
+    c.bank.exec(
+        u"CREATE TRIGGER refuse BEFORE UPDATE ON tab_kmmc BEGIN SELECT RAISE(ABORT, 'disk is full'); END"_s);
     choose(u"B"_s);
     press(u"btnFinish"_s);
     ASSERT_FALSE(c.prompts.messages.isEmpty());

@@ -268,3 +268,20 @@ TEST(TFrmConfigTest, OpenMusicSettingsRunsTheMusicFace)
     EXPECT_TRUE(musicMode);
     EXPECT_EQ(ctx.SettingsMode, 0);
 }
+
+TEST(TFrmConfigTest, ATypeTableThatCannotBeReadIsReportedAndLeavesTheTimesAlone)
+{
+    ConfigContext t;
+    t.bank.exec(u"DROP TABLE tab_tx1"_s);
+    AppContext& ctx = t.open(1);
+    ctx.AnswerTimeTypes = {61};
+    ctx.AnswerTimeIntervals = {900};
+    TFrmConfig window(ctx);
+    window.show();
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_EQ(t.prompts.last().title, u"错误"_s);
+
+    window.close();
+    EXPECT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_EQ(ctx.AnswerTimeIntervals, QVector<int>{900});
+}

@@ -232,3 +232,14 @@ TEST(TFrmplanTest, AFailedSaveIsReportedAndTheWindowStaysUsable)
     EXPECT_EQ(w.modeButton()->text(), u"设定"_s);
     EXPECT_EQ(w.amountBox()->text(), u"50"_s);
 }
+
+TEST(TFrmplanTest, AMissingSettingsRecordIsReportedAndTheWindowStillOpens)
+{
+    TestContext t;
+    t.bank.exec(u"DELETE FROM tab_plan"_s);
+    PlanWindow w(t.open());
+    ASSERT_EQ(t.prompts.messages.size(), 1);
+    EXPECT_EQ(t.prompts.last().title, u"错误"_s);
+    EXPECT_TRUE(w.caption()->isHidden());
+    EXPECT_TRUE(w.window.isVisible());
+}

@@ -10,8 +10,8 @@ class QWidget;
 class GalleryContext
 {
 public:
-    GalleryContext(AppContext& ctx, const QString& outDir)
-        : ctx(ctx)
+    GalleryContext(AppContext& context, const QString& outDir)
+        : ctx(context)
         , m_outDir(outDir)
     {
     }

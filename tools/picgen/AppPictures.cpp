@@ -100,7 +100,7 @@ QImage menuBackground()
     p.fillPath(hills(width, height, height * 0.95, 30, 4.0, 4.3), ranges[2]);
 
     // The emblem at the top right: an open book in fine lines.
-    paintOpenBook(p, QPointF(width - 190, 120), 190, QColor(255, 255, 255, 70), 3);
+    paintOpenBook(p, QPointF(width - 420, 130), 190, QColor(255, 255, 255, 70), 3);
     return image;
 }
 

@@ -64,13 +64,37 @@ QVector<Picture> practicePictures()
     const QColor rightTint(0xd4, 0xec, 0xd8);
     const QColor wrongTint(0xf6, 0xd7, 0xd3);
     return {
-        {u"voskup.bmp"_s, [=] { return paintFace(NumberSize, up); }},
-        {u"voskdw.bmp"_s, [] { return paintFace(NumberSize, pressed(Theme::Accent)); }},
-        {u"voskyes.bmp"_s, [=] { return paintFace(NumberSize, released(rightTint, Theme::Right)); }},
-        {u"voskno.bmp"_s, [=] { return paintFace(NumberSize, released(wrongTint, Theme::Wrong)); }},
-        {u"voskdw_r.bmp"_s, [] { return paintFace(NumberSize, pressed(Theme::Right)); }},
-        {u"voskdw_w.bmp"_s, [] { return paintFace(NumberSize, pressed(Theme::Wrong)); }},
-        {u"vosktxup.bmp"_s, [=] { return paintFace(TypeSize, up); }},
-        {u"vosktxdw.bmp"_s, [] { return paintFace(TypeSize, pressed(Theme::Accent)); }},
+        {u"voskup.bmp"_s,
+         [=] {
+             return paintFace(NumberSize, up);
+         }},
+        {u"voskdw.bmp"_s,
+         [] {
+             return paintFace(NumberSize, pressed(Theme::Accent));
+         }},
+        {u"voskyes.bmp"_s,
+         [=] {
+             return paintFace(NumberSize, released(rightTint, Theme::Right));
+         }},
+        {u"voskno.bmp"_s,
+         [=] {
+             return paintFace(NumberSize, released(wrongTint, Theme::Wrong));
+         }},
+        {u"voskdw_r.bmp"_s,
+         [] {
+             return paintFace(NumberSize, pressed(Theme::Right));
+         }},
+        {u"voskdw_w.bmp"_s,
+         [] {
+             return paintFace(NumberSize, pressed(Theme::Wrong));
+         }},
+        {u"vosktxup.bmp"_s,
+         [=] {
+             return paintFace(TypeSize, up);
+         }},
+        {u"vosktxdw.bmp"_s,
+         [] {
+             return paintFace(TypeSize, pressed(Theme::Accent));
+         }},
     };
 }
