@@ -27,10 +27,7 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
 
 } // namespace
 
-AppPrompts::AppPrompts(ModalRunner& windows)
-    : m_windows(windows)
-{
-}
+AppPrompts::AppPrompts(ModalRunner& windows) : m_windows(windows) {}
 
 int AppPrompts::MessageDialog(const QString& title, const QString& text, int buttonSet, int page,
                               const QString& variant)

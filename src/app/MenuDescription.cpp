@@ -14,7 +14,8 @@ bool readEntries(const QJsonValue& value, QVector<MenuDescription::Entry>& entri
 {
     for (const QJsonValue& item : value.toArray()) {
         const QJsonObject object = item.toObject();
-        MenuDescription::Entry entry{object.value(u"caption"_s).toString(), object.value(u"command"_s).toString()};
+        MenuDescription::Entry entry{object.value(u"caption"_s).toString(),
+                                     object.value(u"command"_s).toString()};
         if (entry.caption.isEmpty() || entry.command.isEmpty()) {
             if (error)
                 *error = u"菜单项缺少标题或命令。"_s;

@@ -7,9 +7,7 @@
 #include <QPainterPath>
 
 MenuEntry::MenuEntry(const QString& caption, const QString& command, Kind kind, QWidget* parent)
-    : QAbstractButton(parent)
-    , m_command(command)
-    , m_kind(kind)
+    : QAbstractButton(parent), m_command(command), m_kind(kind)
 {
     setText(caption);
     setAccessibleName(caption);
@@ -50,8 +48,9 @@ void MenuEntry::paintEvent(QPaintEvent*)
     if (!footer && hot && !isDown()) {
         // The accent mark at the left edge of the entry under the pointer or with the focus.
         const qreal mark = qMax<qreal>(3, height() * 0.09);
-        painter.fillRect(QRectF(area.left() + mark, area.top() + height() * 0.28, mark, area.height() - height() * 0.56),
-                         Theme::Accent);
+        painter.fillRect(
+            QRectF(area.left() + mark, area.top() + height() * 0.28, mark, area.height() - height() * 0.56),
+            Theme::Accent);
     }
     painter.setPen(ink);
     painter.drawText(rect(), Qt::AlignCenter, text());

@@ -9,7 +9,11 @@ class MenuEntry final : public QAbstractButton
     Q_OBJECT
 
 public:
-    enum class Kind { Group, Footer };
+    enum class Kind
+    {
+        Group,
+        Footer
+    };
 
     MenuEntry(const QString& caption, const QString& command, Kind kind, QWidget* parent = nullptr);
 

@@ -48,8 +48,7 @@ void drawCover(QPainter& painter, const QRect& area, const QPixmap& picture)
 
 } // namespace
 
-MenuPlayer::MenuPlayer(QWidget* parent)
-    : QWidget(parent)
+MenuPlayer::MenuPlayer(QWidget* parent) : QWidget(parent)
 {
     setObjectName(u"ShockwaveFlash1"_s);
     setAccessibleName(u"主菜单"_s);
@@ -97,8 +96,10 @@ void MenuPlayer::createEntries()
         entry->column = column;
         entry->row = row;
         entry->hide();
-        connect(entry, &MenuEntry::clicked, this, [this, entry] { Q_EMIT FSCommand(entry->command(), QString()); });
-        connect(entry, &MenuEntry::navigate, this, [this, entry](int dx, int dy) { moveFocus(entry, dx, dy); });
+        connect(entry, &MenuEntry::clicked, this,
+                [this, entry] { Q_EMIT FSCommand(entry->command(), QString()); });
+        connect(entry, &MenuEntry::navigate, this,
+                [this, entry](int dx, int dy) { moveFocus(entry, dx, dy); });
         m_entries.append(entry);
     };
     for (int column = 0; column < m_menu.groups.size(); ++column) {
@@ -128,13 +129,15 @@ void MenuPlayer::layoutEntries()
     const qreal s = scale();
     const qreal margin = Margin * s;
     m_header = QRectF(margin, margin * 0.6, width() - 2 * margin, HeaderHeight * s);
-    m_footer = QRectF(margin, height() - margin * 0.6 - FooterHeight * s, width() - 2 * margin, FooterHeight * s);
+    m_footer =
+        QRectF(margin, height() - margin * 0.6 - FooterHeight * s, width() - 2 * margin, FooterHeight * s);
 
     const int columns = int(m_menu.groups.size());
     int rows = 0;
     for (const auto& group : std::as_const(m_menu.groups))
         rows = qMax(rows, int(group.entries.size()));
-    const qreal cardHeight = (CardPadding * 2 + CardCaptionHeight + rows * EntryHeight + (rows - 1) * EntryGap) * s;
+    const qreal cardHeight =
+        (CardPadding * 2 + CardCaptionHeight + rows * EntryHeight + (rows - 1) * EntryGap) * s;
     const qreal areaTop = m_header.bottom();
     const qreal areaHeight = m_footer.top() - areaTop;
     // Wide screens keep cards of a readable width, centred.
@@ -253,6 +256,7 @@ void MenuPlayer::paintHeader(QPainter& painter, qreal s)
     painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignBottom, m_menu.title);
     painter.setFont(scaledFont(font(), 14 * s));
     painter.setPen(QColor(255, 255, 255, 215));
-    painter.drawText(QRectF(m_header.left(), titleArea.bottom() + 4 * s, m_header.width(), m_header.height() * 0.3),
-                     Qt::AlignLeft | Qt::AlignTop, m_menu.subtitle);
+    painter.drawText(
+        QRectF(m_header.left(), titleArea.bottom() + 4 * s, m_header.width(), m_header.height() * 0.3),
+        Qt::AlignLeft | Qt::AlignTop, m_menu.subtitle);
 }

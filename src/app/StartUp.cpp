@@ -16,8 +16,7 @@
 using namespace Qt::Literals::StringLiterals;
 
 StartUp::StartUp(const StartUpServices& services, DataModuleFactory createDataModule)
-    : m_services(services)
-    , m_createDataModule(std::move(createDataModule))
+    : m_services(services), m_createDataModule(std::move(createDataModule))
 {
     if (!m_services.prompts)
         m_ownPrompts = std::make_unique<AppPrompts>(m_services.windows);
@@ -81,9 +80,9 @@ bool StartUp::openDataModule()
 
 bool StartUp::createWindows()
 {
-    m_ctx = std::make_unique<AppContext>(
-        *m_dm, Services{m_services.clock, m_services.random, prompts(), m_services.sound, m_services.shell,
-                        m_services.screen, m_services.windows});
+    m_ctx = std::make_unique<AppContext>(*m_dm, Services{m_services.clock, m_services.random, prompts(),
+                                                         m_services.sound, m_services.shell,
+                                                         m_services.screen, m_services.windows});
     m_main = std::make_unique<TFrmStart>(*m_ctx);
     if (!m_main->screenAccepted()) {
         m_main.reset();

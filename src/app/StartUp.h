@@ -24,7 +24,8 @@ class StartUp
 public:
     static inline const QString Title = QStringLiteral("Velmarin");
 
-    enum ExitCode : int {
+    enum ExitCode : int
+    {
         Finished = 0,    // the program ran and closed, or an earlier copy was asked to come forward
         CheckFailed = 1, // a start-up check failed and its message was shown
     };

@@ -39,8 +39,8 @@ QFrame* separator(QWidget* parent)
 } // namespace
 
 TFrmAbout::TFrmAbout(AppContext& ctx, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(u"TFrmAbout"_s);
     setWindowTitle(u"关于"_s);
@@ -52,15 +52,16 @@ TFrmAbout::TFrmAbout(AppContext& ctx, QWidget* parent)
     picture->setScaledContents(true);
     picture->setAccessibleName(u"Velmarin 标志"_s);
 
-    auto* title = textBlock(u"TitleBlock"_s,
-                            u"<div style='font-size:19pt; font-weight:600; color:%1'>Velmarin 考试学习系统</div>"
-                            u"<div style='margin-top:4px'>版本 %2 · 单机版</div>"
-                            u"<div style='margin-top:2px; color:%3'>章节练习 · 模拟考试 · 知识点 · 学习计划</div>"_s
-                                .arg(Theme::Accent.name(), QCoreApplication::applicationVersion().isEmpty()
-                                                               ? u"0.1"_s
-                                                               : QCoreApplication::applicationVersion(),
-                                     Theme::Muted.darker(130).name()),
-                            this);
+    auto* title = textBlock(
+        u"TitleBlock"_s,
+        u"<div style='font-size:19pt; font-weight:600; color:%1'>Velmarin 考试学习系统</div>"
+        u"<div style='margin-top:4px'>版本 %2 · 单机版</div>"
+        u"<div style='margin-top:2px; color:%3'>章节练习 · 模拟考试 · 知识点 · 学习计划</div>"_s.arg(
+            Theme::Accent.name(),
+            QCoreApplication::applicationVersion().isEmpty() ? u"0.1"_s
+                                                             : QCoreApplication::applicationVersion(),
+            Theme::Muted.darker(130).name()),
+        this);
     auto* contacts = textBlock(u"ContactBlock"_s,
                                u"<b>出版发行</b>　示例教育出版社（演示）<br>"
                                u"地址　示例市示例区学府路 1 号（示例地址）<br>"
@@ -68,11 +69,12 @@ TFrmAbout::TFrmAbout(AppContext& ctx, QWidget* parent)
                                u"网址　www.example.com<br>"
                                u"技术支持　support@example.com"_s,
                                this);
-    auto* rights = textBlock(u"RightsBlock"_s,
-                             u"<span style='color:%1'>本软件附带的题库、资料与联系方式均为演示内容，"
-                             u"不代表任何真实考试或机构。<br>版权所有 © 2026 Velmarin 开发组。保留所有权利。</span>"_s
-                                 .arg(Theme::Muted.darker(140).name()),
-                             this);
+    auto* rights = textBlock(
+        u"RightsBlock"_s,
+        u"<span style='color:%1'>本软件附带的题库、资料与联系方式均为演示内容，"
+        u"不代表任何真实考试或机构。<br>版权所有 © 2026 Velmarin 开发组。保留所有权利。</span>"_s.arg(
+            Theme::Muted.darker(140).name()),
+        this);
 
     auto* close = new QPushButton(u"关 闭"_s, this);
     close->setObjectName(u"BitBtn1"_s);

@@ -40,8 +40,7 @@ constexpr PictureInfo Pictures[3] = {
 
 } // namespace
 
-TFrmDlg::TFrmDlg(const QString& pictureFolder, QWidget* parent)
-    : FramelessDialog(parent)
+TFrmDlg::TFrmDlg(const QString& pictureFolder, QWidget* parent) : FramelessDialog(parent)
 {
     FormCreate(pictureFolder);
 }
@@ -107,7 +106,8 @@ void TFrmDlg::createButtons()
     }
 }
 
-void TFrmDlg::prepare(const QString& title, const QString& text, int buttonSet, int page, const QString& variant)
+void TFrmDlg::prepare(const QString& title, const QString& text, int buttonSet, int page,
+                      const QString& variant)
 {
     setFixedWidth(m_designedWidth);
     setWindowTitle(title);
@@ -124,8 +124,8 @@ void TFrmDlg::prepare(const QString& title, const QString& text, int buttonSet, 
     }
 }
 
-int TFrmDlg::MessageDialog(ModalRunner& runner, const QString& title, const QString& text, int buttonSet, int page,
-                           const QString& variant)
+int TFrmDlg::MessageDialog(ModalRunner& runner, const QString& title, const QString& text, int buttonSet,
+                           int page, const QString& variant)
 {
     prepare(title, text, buttonSet, page, variant);
     const int result = runner.run(*this);

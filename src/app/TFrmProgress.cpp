@@ -9,8 +9,7 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TFrmProgress::TFrmProgress(const QString& pictureFolder, QWidget* parent)
-    : FramelessDialog(parent)
+TFrmProgress::TFrmProgress(const QString& pictureFolder, QWidget* parent) : FramelessDialog(parent)
 {
     setObjectName(u"TFrmProgress"_s);
     setWindowTitle(u"进度条"_s);

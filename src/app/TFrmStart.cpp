@@ -36,8 +36,7 @@ constexpr qint64 SecondsPerDay = 86400;
 } // namespace
 
 TFrmStart::TFrmStart(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_ctx(ctx)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(ctx)
 {
     setObjectName(u"TFrmStart"_s);
     setWindowTitle(u"Velmarin"_s);
@@ -262,8 +261,8 @@ void TFrmStart::ShockwaveFlash1FSCommand(const QString& command, const QString&)
 void TFrmStart::dispatch(const QString& command)
 {
     const QVector<Command>& table = commandTable();
-    const auto found =
-        std::find_if(table.cbegin(), table.cend(), [&](const Command& entry) { return entry.word == command; });
+    const auto found = std::find_if(table.cbegin(), table.cend(),
+                                    [&](const Command& entry) { return entry.word == command; });
     if (found == table.cend())
         return;
     m_currentBusy = found->busy;
@@ -464,14 +463,14 @@ void TFrmStart::quit()
     Prompts& prompts = m_ctx.services.prompts;
     bool leave = false;
     if (reached < planned)
-        leave = prompts.systemMessage(Prompts::Icon::Question, u"提示"_s, u"还未完成今日学习计划，要退出吗？"_s,
-                                      Prompts::Buttons::OkCancel);
+        leave = prompts.systemMessage(Prompts::Icon::Question, u"提示"_s,
+                                      u"还未完成今日学习计划，要退出吗？"_s, Prompts::Buttons::OkCancel);
     else if (reached == planned)
         leave = prompts.systemMessage(Prompts::Icon::Information, u"提示"_s, u"恭喜完成今日学习计划！"_s,
                                       Prompts::Buttons::Ok);
     else
-        leave = prompts.systemMessage(Prompts::Icon::Information, u"提示"_s, u"超额完成学习计划，要注意休息呦！"_s,
-                                      Prompts::Buttons::Ok);
+        leave = prompts.systemMessage(Prompts::Icon::Information, u"提示"_s,
+                                      u"超额完成学习计划，要注意休息呦！"_s, Prompts::Buttons::Ok);
     if (leave)
         close();
 }

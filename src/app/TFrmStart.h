@@ -21,7 +21,12 @@ class TFrmStart final : public QWidget, public AppActions
 
 public:
     // How a command treats the cursor while its window is created and shown.
-    enum class Busy { No, Yes, UntilCreated };
+    enum class Busy
+    {
+        No,
+        Yes,
+        UntilCreated
+    };
     struct Command
     {
         QString word;

@@ -76,8 +76,7 @@ struct FluidSynthSound::Engine
     }
 };
 
-FluidSynthSound::FluidSynthSound(QStringList soundFonts)
-    : m_soundFonts(std::move(soundFonts))
+FluidSynthSound::FluidSynthSound(QStringList soundFonts) : m_soundFonts(std::move(soundFonts))
 {
     quietLibraries();
 }
@@ -142,7 +141,8 @@ bool FluidSynthSound::play(const QString& midiFile, QString* error)
         return false;
     }
     fluid_player_t* player = new_fluid_player(m_engine->synth);
-    if (!player || fluid_player_add(player, path.constData()) != FLUID_OK || fluid_player_play(player) != FLUID_OK) {
+    if (!player || fluid_player_add(player, path.constData()) != FLUID_OK ||
+        fluid_player_play(player) != FLUID_OK) {
         if (player)
             delete_fluid_player(player);
         if (error)

@@ -33,10 +33,8 @@ QString runtimeFolder()
 } // namespace
 
 LocalSingleInstance::LocalSingleInstance(const QString& title, QObject* parent)
-    : QObject(parent)
-    , m_serverName(serverNameFor(title))
-{
-}
+    : QObject(parent), m_serverName(serverNameFor(title))
+{}
 
 LocalSingleInstance::~LocalSingleInstance() = default;
 

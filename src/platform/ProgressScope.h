@@ -8,8 +8,7 @@ class ProgressScope
 {
 public:
     ProgressScope(ProgressWindow& window, const QString& status, QWidget* hiddenWindow = nullptr)
-        : m_window(window)
-        , m_hiddenWindow(hiddenWindow)
+        : m_window(window), m_hiddenWindow(hiddenWindow)
     {
         m_window.begin(status);
     }

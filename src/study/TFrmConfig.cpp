@@ -121,6 +121,9 @@ void TFrmConfig::placeMusicLayout()
 
 void TFrmConfig::applyAnswerTimeLayout()
 {
+    // The music face has no answer-time list to show, and a window too low for this layout.
+    if (!m_answerTimeMode)
+        return;
     for (QWidget* music : {static_cast<QWidget*>(m_musicCaption), static_cast<QWidget*>(m_tuneCaption),
                            static_cast<QWidget*>(m_musicSwitch), static_cast<QWidget*>(m_tuneList)})
         music->hide();

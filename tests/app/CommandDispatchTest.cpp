@@ -28,12 +28,17 @@ struct WordCase
     int settingsMode = -1;
 };
 
+void PrintTo(const WordCase& c, std::ostream* out)
+{
+    *out << '"' << c.word.toStdString() << '"';
+}
+
 const QVector<WordCase>& wordCases()
 {
     static const QVector<WordCase> cases = {
-        {u"ksdg"_s, Busy::Yes, {}, {}},     // the catalogue window arrives with its feature
-        {u"zsd"_s, Busy::Yes, {}, {}},      // the same
-        {u"lx"_s, Busy::Yes, {}, {}, 1},    // chapter browser
+        {u"ksdg"_s, Busy::Yes, {}, {}},  // the catalogue window arrives with its feature
+        {u"zsd"_s, Busy::Yes, {}, {}},   // the same
+        {u"lx"_s, Busy::Yes, {}, {}, 1}, // chapter browser
         {u"lx2"_s, Busy::Yes, {}, {}, 2},
         {u"lx3"_s, Busy::Yes, {}, {}, 3},
         {u"lx4"_s, Busy::Yes, {}, {}, 4},
@@ -41,16 +46,16 @@ const QVector<WordCase>& wordCases()
         {u"szjh"_s, Busy::Yes, u"TFrmplan"_s, {}},
         {u"szks"_s, Busy::Yes, u"TFrmEset"_s, {}},
         {u"rz"_s, Busy::UntilCreated, u"TFrmRz"_s, {}},
-        {u"tj"_s, Busy::Yes, {}, {}},       // chart: arrives with its feature
-        {u"sj"_s, Busy::No, {}, {}},        // upgrade: arrives with its feature
+        {u"tj"_s, Busy::Yes, {}, {}}, // chart: arrives with its feature
+        {u"sj"_s, Busy::No, {}, {}},  // upgrade: arrives with its feature
         {u"music"_s, Busy::No, u"TFrmConfig"_s, {}, 0, -1, 0},
         {u"sztime"_s, Busy::No, u"TFrmConfig"_s, {}, 0, -1, 1},
         {u"fg"_s, Busy::No, {}, u"htm/法规汇编.htm"_s},
         {u"lxfs"_s, Busy::No, {}, u"htm/发行站及专业书店联系方式.htm"_s},
         {u"help"_s, Busy::No, {}, u"htm/help.htm"_s},
         {u"about"_s, Busy::No, u"TFrmAbout"_s, {}},
-        {u"quit"_s, Busy::No, {}, {}},      // tested on its own below
-        {u"cj"_s, Busy::Yes, {}, {}},       // paper list: arrives with its feature
+        {u"quit"_s, Busy::No, {}, {}}, // tested on its own below
+        {u"cj"_s, Busy::Yes, {}, {}},  // paper list: arrives with its feature
         {u"mnks"_s, Busy::No, {}, {}, 0, 1},
         {u"mnks2"_s, Busy::No, {}, {}, 0, 2},
         {u"mnks3"_s, Busy::No, {}, {}, 0, 3},
@@ -80,9 +85,11 @@ protected:
 TEST_P(CommandWord, ReachesItsAction)
 {
     const WordCase& c = GetParam();
+    // A paper worth 100, so that the exam settings accept the stored lowest score.
+    t.bank.type(1, 61, u"单项选择题"_s, 100, 1, 1.0);
     AppContext& ctx = t.open();
     ctx.BrowserSubject = 9;
-    ctx.CurrentSubject = 0;
+    ctx.CurrentSubject = 2;
     ctx.SettingsMode = 7;
     TFrmStart window(ctx);
     bool busyWhileShown = false;
@@ -103,7 +110,7 @@ TEST_P(CommandWord, ReachesItsAction)
     EXPECT_EQ(t.shell.opened,
               c.page.isEmpty() ? QStringList() : QStringList{t.bank.programFolder() + c.page});
     EXPECT_EQ(ctx.BrowserSubject, c.browser == 0 ? 9 : c.browser);
-    EXPECT_EQ(ctx.CurrentSubject, c.subject == -1 ? 0 : c.subject);
+    EXPECT_EQ(ctx.CurrentSubject, c.subject == -1 ? 2 : c.subject);
     EXPECT_EQ(ctx.SettingsMode, c.settingsMode == -1 ? 7 : c.settingsMode);
     if (!c.window.isEmpty())
         EXPECT_EQ(busyWhileShown, c.busy == Busy::Yes);
@@ -177,6 +184,11 @@ struct QuitCase
     Prompts::Icon icon;
     Prompts::Buttons buttons;
 };
+
+void PrintTo(const QuitCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class QuitComparison : public ::testing::TestWithParam<QuitCase>
 {

@@ -33,6 +33,11 @@ struct ScreenCase
     QSize window;
 };
 
+void PrintTo(const ScreenCase& c, std::ostream* out)
+{
+    *out << c.screen.width() << "x" << c.screen.height();
+}
+
 class LayoutModeOfScreen : public ::testing::TestWithParam<ScreenCase>
 {
 };
@@ -129,6 +134,11 @@ struct DayCase
     bool ends;
 };
 
+void PrintTo(const DayCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class TwentyFourHourRule : public ::testing::TestWithParam<DayCase>
 {
 };
@@ -200,6 +210,11 @@ struct VolumeCase
     double gain;
 };
 
+void PrintTo(const VolumeCase& c, std::ostream* out)
+{
+    *out << "level " << c.level;
+}
+
 class VolumeLevels : public ::testing::TestWithParam<VolumeCase>
 {
 };
@@ -215,10 +230,11 @@ TEST_P(VolumeLevels, AreClampedAndBecomeTheSynthGain)
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, VolumeLevels,
-                         ::testing::Values(VolumeCase{-5, 0u, 0.0}, VolumeCase{0, 0u, 0.0}, VolumeCase{1, 0u, 0.0},
-                                           VolumeCase{2, 0x11111111u, 1.0 / 15.0},
+                         ::testing::Values(VolumeCase{-5, 0u, 0.0}, VolumeCase{0, 0u, 0.0},
+                                           VolumeCase{1, 0u, 0.0}, VolumeCase{2, 0x11111111u, 1.0 / 15.0},
                                            VolumeCase{10, 0x99999999u, 9.0 / 15.0},
-                                           VolumeCase{16, 0xFFFFFFFFu, 1.0}, VolumeCase{20, 0xFFFFFFFFu, 1.0}));
+                                           VolumeCase{16, 0xFFFFFFFFu, 1.0},
+                                           VolumeCase{20, 0xFFFFFFFFu, 1.0}));
 
 TEST_F(MainWindow, PlayTunePlaysTheFileOnceOrStopsIt)
 {
@@ -241,6 +257,11 @@ struct TuneFailure
     bool on;
     QString text;
 };
+
+void PrintTo(const TuneFailure& c, std::ostream* out)
+{
+    *out << c.name;
+}
 
 class PlayTuneFailures : public ::testing::TestWithParam<TuneFailure>
 {
@@ -265,11 +286,11 @@ TEST_P(PlayTuneFailures, ShowTheirNoticeAndTheProgramGoesOn)
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PlayTuneFailures,
-    ::testing::Values(TuneFailure{"NoOutputOn", false, true, true, u"没发现声卡！"_s},
-                      TuneFailure{"NoOutputOff", false, true, false, u"没发现声卡！"_s},
-                      TuneFailure{"Unplayable", true, false, true, u"无法播放背景音乐！"_s}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PlayTuneFailures,
+                         ::testing::Values(TuneFailure{"NoOutputOn", false, true, true, u"没发现声卡！"_s},
+                                           TuneFailure{"NoOutputOff", false, true, false, u"没发现声卡！"_s},
+                                           TuneFailure{"Unplayable", true, false, true,
+                                                       u"无法播放背景音乐！"_s}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

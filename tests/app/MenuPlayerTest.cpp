@@ -1,6 +1,6 @@
+#include "app/MenuPlayer.h"
 #include "app/MenuDescription.h"
 #include "app/MenuEntry.h"
-#include "app/MenuPlayer.h"
 #include "app/TFrmStart.h"
 
 #include <QApplication>
@@ -11,6 +11,12 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
+
+// Screen sizes read as such in the test names.
+void PrintTo(const QSize& size, std::ostream* out)
+{
+    *out << size.width() << "x" << size.height();
+}
 
 namespace {
 
@@ -29,7 +35,10 @@ protected:
         QApplication::setActiveWindow(&player);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&player));
     }
-    QString lastCommand(const QSignalSpy& spy) const { return spy.isEmpty() ? QString() : spy.last()[0].toString(); }
+    QString lastCommand(const QSignalSpy& spy) const
+    {
+        return spy.isEmpty() ? QString() : spy.last()[0].toString();
+    }
 
     MenuPlayer player;
 };
@@ -83,11 +92,11 @@ TEST_F(Menu, ArrowsMoveInTheGridAndEnterOrSpaceChoose)
         const char* focus; // the command of the entry with the focus afterwards
     };
     const Step steps[] = {
-        {Qt::Key_Down, "lx2"},   {Qt::Key_Down, "lx3"},     {Qt::Key_Right, "mnks3"}, {Qt::Key_Up, "mnks2"},
-        {Qt::Key_Left, "lx2"},   {Qt::Key_Left, "lx2"},     {Qt::Key_Right, "mnks2"}, {Qt::Key_Right, "zsd"},
-        {Qt::Key_Right, "szks"}, {Qt::Key_Right, "lnst"},  {Qt::Key_Right, "lnst"},  {Qt::Key_Down, "lxfs"},
-        {Qt::Key_Down, "help"},  {Qt::Key_Down, "about"},   {Qt::Key_Down, "quit"},   {Qt::Key_Up, "about"},
-        {Qt::Key_Up, "help"},    {Qt::Key_Up, "lxfs"},      {Qt::Key_Up, "lnst"},     {Qt::Key_Up, "fg"},
+        {Qt::Key_Down, "lx2"},   {Qt::Key_Down, "lx3"},   {Qt::Key_Right, "mnks3"}, {Qt::Key_Up, "mnks2"},
+        {Qt::Key_Left, "lx2"},   {Qt::Key_Left, "lx2"},   {Qt::Key_Right, "mnks2"}, {Qt::Key_Right, "zsd"},
+        {Qt::Key_Right, "szks"}, {Qt::Key_Right, "lnst"}, {Qt::Key_Right, "lnst"},  {Qt::Key_Down, "lxfs"},
+        {Qt::Key_Down, "help"},  {Qt::Key_Down, "about"}, {Qt::Key_Down, "quit"},   {Qt::Key_Up, "about"},
+        {Qt::Key_Up, "help"},    {Qt::Key_Up, "lxfs"},    {Qt::Key_Up, "lnst"},     {Qt::Key_Up, "fg"},
         {Qt::Key_Up, "fg"},
     };
     for (const Step& step : steps) {
@@ -143,8 +152,8 @@ TEST_P(MenuSizes, EntriesFitWithoutOverlapping)
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, MenuSizes,
-                         ::testing::Values(QSize(800, 600), QSize(1024, 768), QSize(1280, 1024), QSize(1920, 1080),
-                                           QSize(2560, 1440)));
+                         ::testing::Values(QSize(800, 600), QSize(1024, 768), QSize(1280, 1024),
+                                           QSize(1920, 1080), QSize(2560, 1440)));
 
 TEST(MenuDescriptionFile, ThatCannotBeUsedIsRefusedWithAReason)
 {

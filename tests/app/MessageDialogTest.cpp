@@ -18,13 +18,12 @@ namespace {
 struct Controls
 {
     explicit Controls(TFrmDlg& dialog)
-        : title(dialog.findChild<QLabel*>(u"Label1"_s))
-        , text(dialog.findChild<QLabel*>(u"fcLabel1"_s))
-        , pictures(dialog.findChild<QStackedWidget*>(u"epNoteBook1"_s))
-        , button{dialog.findChild<QPushButton*>(u"fcShapeBtn1"_s), dialog.findChild<QPushButton*>(u"fcShapeBtn2"_s),
+        : title(dialog.findChild<QLabel*>(u"Label1"_s)), text(dialog.findChild<QLabel*>(u"fcLabel1"_s)),
+          pictures(dialog.findChild<QStackedWidget*>(u"epNoteBook1"_s)),
+          button{dialog.findChild<QPushButton*>(u"fcShapeBtn1"_s),
+                 dialog.findChild<QPushButton*>(u"fcShapeBtn2"_s),
                  dialog.findChild<QPushButton*>(u"fcShapeBtn3"_s)}
-    {
-    }
+    {}
     QLabel* title;
     QLabel* text;
     QStackedWidget* pictures;
@@ -60,6 +59,11 @@ struct ButtonSetCase
     std::array<bool, 3> shown;
     int width;
 };
+
+void PrintTo(const ButtonSetCase& c, std::ostream* out)
+{
+    *out << "set " << c.buttonSet;
+}
 
 class ButtonSets : public ::testing::TestWithParam<ButtonSetCase>
 {
@@ -104,9 +108,9 @@ TEST(MessageDialog, CaptionsSwitchOnlyForTheExactExamVariant)
 {
     const QStringList ordinary{u"确定"_s, u"取消"_s, u"确定"_s};
     const QStringList exam{u"确定"_s, u"作废"_s, u"取消"_s};
-    const std::pair<QString, QStringList> cases[] = {
-        {u"Exam"_s, exam}, {u"exam"_s, ordinary}, {u"EXAM"_s, ordinary},
-        {u"NO"_s, ordinary}, {u"No"_s, ordinary}, {QString(), ordinary}};
+    const std::pair<QString, QStringList> cases[] = {{u"Exam"_s, exam},     {u"exam"_s, ordinary},
+                                                     {u"EXAM"_s, ordinary}, {u"NO"_s, ordinary},
+                                                     {u"No"_s, ordinary},   {QString(), ordinary}};
     TFrmDlg dialog(QString{});
     Controls c(dialog);
     for (const auto& [variant, captions] : cases) {
@@ -159,6 +163,12 @@ struct PressCase
     int result;
 };
 
+void PrintTo(const PressCase& c, std::ostream* out)
+{
+    *out << "set " << c.buttonSet << " " << c.variant.toStdString() << " "
+         << (c.pressed == 0 ? std::string("Escape") : "button " + std::to_string(c.pressed));
+}
+
 class Results : public ::testing::TestWithParam<PressCase>
 {
 };
@@ -172,7 +182,8 @@ TEST_P(Results, AreThoseOfThePressedButton)
         if (p.pressed == 0)
             QTest::keyClick(&shown, Qt::Key_Escape);
         else
-            QTest::mouseClick(shown.findChild<QPushButton*>(u"fcShapeBtn%1"_s.arg(p.pressed)), Qt::LeftButton);
+            QTest::mouseClick(shown.findChild<QPushButton*>(u"fcShapeBtn%1"_s.arg(p.pressed)),
+                              Qt::LeftButton);
     });
     EXPECT_EQ(dialog.MessageDialog(runner, u"提示"_s, u"文本"_s, p.buttonSet, 0, p.variant), p.result);
     EXPECT_FALSE(dialog.isVisible());
@@ -230,8 +241,8 @@ TEST(AppPrompts, ShowTheSystemBoxWithItsCaptionTextAndButtons)
                     button->click();
             }
         });
-        EXPECT_EQ(prompts.systemMessage(Prompts::Icon::Question, u"提示"_s, u"还未完成今日学习计划，要退出吗？"_s,
-                                        Prompts::Buttons::OkCancel),
+        EXPECT_EQ(prompts.systemMessage(Prompts::Icon::Question, u"提示"_s,
+                                        u"还未完成今日学习计划，要退出吗？"_s, Prompts::Buttons::OkCancel),
                   pressOk);
         EXPECT_EQ(caption, u"提示"_s);
         EXPECT_EQ(text, u"还未完成今日学习计划，要退出吗？"_s);

@@ -111,7 +111,9 @@ TEST_F(SingleInstanceProcesses, TheProgramStartedTwiceEndsTheSecondAtOnce)
 
     QProcess first;
     start(first, program, {});
-    const QString socket = QDir(runtime.path()).filePath(QFileInfo(LocalSingleInstance::serverNameFor(u"Velmarin"_s)).fileName());
+    const QString socket =
+        QDir(runtime.path())
+            .filePath(QFileInfo(LocalSingleInstance::serverNameFor(u"Velmarin"_s)).fileName());
     QElapsedTimer waiting;
     waiting.start();
     while (!QFileInfo::exists(socket) && waiting.elapsed() < 10000)

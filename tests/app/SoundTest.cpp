@@ -1,5 +1,5 @@
-#include "platform/FluidSynthSound.h"
 #include "Tunes.h"
+#include "platform/FluidSynthSound.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,8 +49,10 @@ TEST(Tunes, MidiFileTimesAreWrittenAsVariableLengthNumbers)
     midi.addNote(0, 0, 200, 60, 90); // 200 ticks need two bytes: 0x81 0x48
     const QByteArray bytes = midi.toBytes();
     EXPECT_TRUE(bytes.startsWith("MThd"));
-    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("8148" "803c00")));
-    EXPECT_TRUE(bytes.endsWith(QByteArray::fromHex("8360" "ff2f00"))); // a beat of silence, then the end
+    EXPECT_TRUE(bytes.contains(QByteArray::fromHex("8148"
+                                                   "803c00")));
+    EXPECT_TRUE(bytes.endsWith(QByteArray::fromHex("8360"
+                                                   "ff2f00"))); // a beat of silence, then the end
 }
 
 TEST(Tunes, AMalformedNoteIsRefused)

@@ -64,6 +64,11 @@ struct FailedCheck
     int dataModulesMade;
 };
 
+void PrintTo(const FailedCheck& check, std::ostream* out)
+{
+    *out << check.name;
+}
+
 class StartUpChecks : public ::testing::TestWithParam<FailedCheck>
 {
 };
@@ -98,15 +103,23 @@ TEST_P(StartUpChecks, EndStartUpWithTheirOneMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     EachCheck, StartUpChecks,
-    ::testing::Values(
-        FailedCheck{"EarlierInstance", [](StartUpRig& r) { r.singleInstance.earlier = true; }, StartUp::Finished,
-                    false, Prompts::Icon::Information, {}, {}, 0},
-        FailedCheck{"NoMenuPlayer", [](StartUpRig& r) { r.menuPlayer.isAvailable = false; }, StartUp::CheckFailed,
-                    true, Prompts::Icon::Warning, u"提示"_s, u"请安装Flash6插件文件！"_s, 0},
-        FailedCheck{"NoDatabase", [](StartUpRig& r) { r.bankReachable = false; }, StartUp::CheckFailed, true,
-                    Prompts::Icon::Critical, u"错误"_s, u"无法连接数据库！"_s, 1},
-        FailedCheck{"ScreenNotAt96Dpi", [](StartUpRig& r) { r.screen.dpi = 120; }, StartUp::CheckFailed, true,
-                    Prompts::Icon::Warning, u"提示"_s, u"推荐您在小字体下使用本软件，请在设置后重新运行！"_s, 1}),
+    ::testing::Values(FailedCheck{"EarlierInstance",
+                                  [](StartUpRig& r) { r.singleInstance.earlier = true; },
+                                  StartUp::Finished,
+                                  false,
+                                  Prompts::Icon::Information,
+                                  {},
+                                  {},
+                                  0},
+                      FailedCheck{"NoMenuPlayer", [](StartUpRig& r) { r.menuPlayer.isAvailable = false; },
+                                  StartUp::CheckFailed, true, Prompts::Icon::Warning, u"提示"_s,
+                                  u"请安装Flash6插件文件！"_s, 0},
+                      FailedCheck{"NoDatabase", [](StartUpRig& r) { r.bankReachable = false; },
+                                  StartUp::CheckFailed, true, Prompts::Icon::Critical, u"错误"_s,
+                                  u"无法连接数据库！"_s, 1},
+                      FailedCheck{"ScreenNotAt96Dpi", [](StartUpRig& r) { r.screen.dpi = 120; },
+                                  StartUp::CheckFailed, true, Prompts::Icon::Warning, u"提示"_s,
+                                  u"推荐您在小字体下使用本软件，请在设置后重新运行！"_s, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartUp, AnEarlierInstanceIsAskedBeforeAnythingElseAndNotListenedFor)

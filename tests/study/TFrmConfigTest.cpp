@@ -285,3 +285,14 @@ TEST(TFrmConfigTest, ATypeTableThatCannotBeReadIsReportedAndLeavesTheTimesAlone)
     EXPECT_EQ(t.prompts.messages.size(), 1);
     EXPECT_EQ(ctx.AnswerTimeIntervals, QVector<int>{900});
 }
+
+TEST(TFrmConfigTest, TheAnswerTimeLayoutLeavesTheMusicFaceAlone)
+{
+    ConfigContext t;
+    AppContext& ctx = t.open(0);
+    TFrmConfig window(ctx);
+    window.applyAnswerTimeLayout();
+    window.show();
+    EXPECT_TRUE(musicSwitch(window)->isVisible());
+    EXPECT_TRUE(window.rect().contains(window.findChild<QPushButton*>(u"epFocusButton3"_s)->geometry()));
+}

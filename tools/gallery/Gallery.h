@@ -10,11 +10,7 @@ class QWidget;
 class GalleryContext
 {
 public:
-    GalleryContext(AppContext& context, const QString& outDir)
-        : ctx(context)
-        , m_outDir(outDir)
-    {
-    }
+    GalleryContext(AppContext& context, const QString& outDir) : ctx(context), m_outDir(outDir) {}
 
     AppContext& ctx;
     // Lays the window out, renders it offscreen and writes OUTDIR/<name>.png.

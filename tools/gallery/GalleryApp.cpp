@@ -33,7 +33,8 @@ void renderMessageDialog(GalleryContext& g)
     TFrmDlg dialog(g.ctx.dm.ProgramFolder() + u"pic/"_s);
     dialog.prepare(u"提示"_s, u"恭喜你，习题已做完！"_s, 1, 0, u"NO"_s);
     g.save(dialog, u"TFrmDlg"_s);
-    dialog.prepare(u"提示"_s, u"确定要交卷吗？交卷后将自动判卷，选择“作废”则放弃这份试卷。"_s, 2, 0, u"Exam"_s);
+    dialog.prepare(u"提示"_s, u"确定要交卷吗？交卷后将自动判卷，选择“作废”则放弃这份试卷。"_s, 2, 0,
+                   u"Exam"_s);
     g.save(dialog, u"TFrmDlg-exam"_s);
     dialog.prepare(u"提示"_s, u"还未完成今日学习计划，要退出吗？"_s, 0, 1, u"NO"_s);
     g.save(dialog, u"TFrmDlg-okcancel"_s);

@@ -47,7 +47,8 @@ void makeSmallBank(const QString& path)
             " ('10', '第一章', '第一章 百分数与比例', 12, '0', '0002'),"
             " ('101001', '第一节', '第一节 百分数的意义', 6, '0', '0003'),"
             " ('101002', '第二节', '第二节 比与比例', 6, '0', '0004')");
-    SQLite::Statement question(db, "INSERT INTO tab_answ (A1, A2, A2_1, A10, A13, xx) VALUES (?, 'B', 4, ?, 61, ?)");
+    SQLite::Statement question(
+        db, "INSERT INTO tab_answ (A1, A2, A2_1, A10, A13, xx) VALUES (?, 'B', 4, ?, 61, ?)");
     SQLite::Statement content(db, "INSERT INTO tab_exer (A1, A15) VALUES (?, ?)");
     for (int i = 1; i <= 12; ++i) {
         const std::string key = "G" + std::to_string(100 + i);

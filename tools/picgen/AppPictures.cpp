@@ -220,9 +220,18 @@ QVector<Picture> appPictures()
         {u"main_back.png"_s, menuBackground},
         {u"dlg_back.png"_s, dialogBackground},
         {u"dlg_title.png"_s, dialogTitleBar},
-        {u"dlg_info.png"_s, [] { return messageBadge(Theme::Accent, u"i"_s, false); }},
-        {u"dlg_warning.png"_s, [] { return messageBadge(QColor(0xd9, 0x8e, 0x1c), u"!"_s, true); }},
-        {u"dlg_error.png"_s, [] { return messageBadge(Theme::Wrong, u"×"_s, false); }},
+        {u"dlg_info.png"_s,
+         [] {
+             return messageBadge(Theme::Accent, u"i"_s, false);
+         }},
+        {u"dlg_warning.png"_s,
+         [] {
+             return messageBadge(QColor(0xd9, 0x8e, 0x1c), u"!"_s, true);
+         }},
+        {u"dlg_error.png"_s,
+         [] {
+             return messageBadge(Theme::Wrong, u"×"_s, false);
+         }},
         {u"progress_back.png"_s, progressBackground},
         {u"about.png"_s, aboutPicture},
     };

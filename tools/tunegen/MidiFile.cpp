@@ -98,5 +98,6 @@ QByteArray MidiFile::toBytes() const
 bool MidiFile::save(const QString& path) const
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(toBytes()) >= 0 && file.flush();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(toBytes()) >= 0 &&
+           file.flush();
 }

@@ -184,7 +184,8 @@ MidiFile Tune::render() const
             for (const Note& note : notes) {
                 // A small gap between notes keeps repeated pitches distinct.
                 if (note.pitch >= 0)
-                    midi.addNote(channel, tick, note.ticks - qMin(30, note.ticks / 8), note.pitch, voice.velocity);
+                    midi.addNote(channel, tick, note.ticks - qMin(30, note.ticks / 8), note.pitch,
+                                 voice.velocity);
                 tick += note.ticks;
             }
         }

@@ -14,7 +14,14 @@
 // for a length of n beats (one bar when left out); "R:n" is a silent span.
 struct Tune
 {
-    enum class Style { Block, Waltz, Arpeggio, Bass, Pad };
+    enum class Style
+    {
+        Block,
+        Waltz,
+        Arpeggio,
+        Bass,
+        Pad
+    };
 
     struct Voice
     {

@@ -5,7 +5,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // General MIDI programs (numbered from 0).
-enum Program {
+enum Program
+{
     GrandPiano = 0,
     ElectricPiano = 4,
     Celesta = 8,
@@ -50,7 +51,8 @@ Tune twinkle()
                     u"G5q G5q F5q F5q | E5q E5q D5h | G5q G5q F5q F5q | E5q E5q D5h |"
                     u"C5q C5q G5q G5q | A5q A5q G5h | F5q F5q E5q E5q | D5q D5q C5h |"_s,
                     MusicBox, 96, 0, 2}};
-    tune.chords = u"C F:2 C:2 F:2 C:2 G:2 C:2 | C:2 F:2 C:2 G:2 C:2 F:2 C:2 G:2 | C F:2 C:2 F:2 C:2 G:2 C:2"_s;
+    tune.chords =
+        u"C F:2 C:2 F:2 C:2 G:2 C:2 | C:2 F:2 C:2 G:2 C:2 F:2 C:2 G:2 | C F:2 C:2 F:2 C:2 G:2 C:2"_s;
     tune.chordRepeats = 2;
     tune.accompaniments = {{Tune::Style::Arpeggio, NylonGuitar, 58}};
     return tune;
@@ -63,12 +65,13 @@ Tune greensleeves()
     tune.fileName = u"乐曲03.mid"_s;
     tune.tempo = 104;
     tune.beatsPerBar = 3;
-    tune.voices = {{u"A4q |"
-                    u"C5h D5q | E5q. F5e E5q | D5h B4q | G4q. A4e B4q | C5h A4q | A4q. G#4e A4q | B4h G#4q | E4h A4q |"
-                    u"C5h D5q | E5q. F5e E5q | D5h B4q | G4q. A4e B4q | C5q. B4e A4q | G#4q. F#4e G#4q | A4h. |"
-                    u"G5h. | G5q. F#5e E5q | D5h B4q | G4q. A4e B4q | C5h A4q | A4q. G#4e A4q | B4h G#4q | E4h. |"
-                    u"G5h. | G5q. F#5e E5q | D5h B4q | G4q. A4e B4q | C5q. B4e A4q | G#4q. F#4e G#4q | A4h |"_s,
-                    Flute, 90, 0, 2}};
+    tune.voices = {
+        {u"A4q |"
+         u"C5h D5q | E5q. F5e E5q | D5h B4q | G4q. A4e B4q | C5h A4q | A4q. G#4e A4q | B4h G#4q | E4h A4q |"
+         u"C5h D5q | E5q. F5e E5q | D5h B4q | G4q. A4e B4q | C5q. B4e A4q | G#4q. F#4e G#4q | A4h. |"
+         u"G5h. | G5q. F#5e E5q | D5h B4q | G4q. A4e B4q | C5h A4q | A4q. G#4e A4q | B4h G#4q | E4h. |"
+         u"G5h. | G5q. F#5e E5q | D5h B4q | G4q. A4e B4q | C5q. B4e A4q | G#4q. F#4e G#4q | A4h |"_s,
+         Flute, 90, 0, 2}};
     tune.chords = u"R:1 | Am C G Em Am E E E | Am C G Em Am E Am |"
                   u"G Em G Em Am E E E | G Em G Em Am E Am:2"_s;
     tune.chordRepeats = 2;
@@ -79,8 +82,9 @@ Tune greensleeves()
 // "Frère Jacques" (public domain) as a round of three voices.
 Tune frereJacques()
 {
-    const QString melody = u"C5q D5q E5q C5q | C5q D5q E5q C5q | E5q F5q G5h | E5q F5q G5h |"
-                           u"G5e A5e G5e F5e E5q C5q | G5e A5e G5e F5e E5q C5q | C5q G4q C5h | C5q G4q C5h |"_s;
+    const QString melody =
+        u"C5q D5q E5q C5q | C5q D5q E5q C5q | E5q F5q G5h | E5q F5q G5h |"
+        u"G5e A5e G5e F5e E5q C5q | G5e A5e G5e F5e E5q C5q | C5q G4q C5h | C5q G4q C5h |"_s;
     Tune tune;
     tune.fileName = u"乐曲04.mid"_s;
     tune.tempo = 100;
