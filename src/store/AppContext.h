@@ -33,7 +33,7 @@ struct Services
 class AppContext
 {
 public:
-    AppContext(TDM1& dm, const Services& services) : dm(dm), services(services) {}
+    AppContext(TDM1& dataModule, const Services& platform) : dm(dataModule), services(platform) {}
 
     TDM1& dm;
     Services services;
