@@ -1,5 +1,6 @@
 #include "FeatureWindows.h"
 
+#include "practice/TFrmkmmc.h"
 #include "store/AppContext.h"
 #include "study/TFrmConfig.h"
 #include "study/TFrmEset.h"
@@ -8,10 +9,9 @@
 
 namespace FeatureWindows {
 
-std::unique_ptr<QDialog> chapterBrowser(AppContext&, QWidget*)
+std::unique_ptr<QDialog> chapterBrowser(AppContext& ctx, QWidget* owner)
 {
-    // WIRING PENDING: TFrmkmmc (practice/TFrmkmmc.h, velmarin_practice) is not built yet.
-    return nullptr;
+    return std::make_unique<TFrmkmmc>(ctx, owner);
 }
 
 std::unique_ptr<QDialog> studyPlan(AppContext& ctx, QWidget* owner)

@@ -20,8 +20,13 @@ public:
     const QString& command() const { return m_command; }
     Kind kind() const { return m_kind; }
     // Position in the menu's grid: column = group (-1 for the footer), row = place in it.
-    int column = 0;
-    int row = 0;
+    void setGridPosition(int column, int row)
+    {
+        m_column = column;
+        m_row = row;
+    }
+    int column() const { return m_column; }
+    int row() const { return m_row; }
 
     QSize sizeHint() const override;
 
@@ -36,4 +41,6 @@ protected:
 private:
     QString m_command;
     Kind m_kind;
+    int m_column = 0;
+    int m_row = 0;
 };

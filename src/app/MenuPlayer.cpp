@@ -93,8 +93,7 @@ void MenuPlayer::createEntries()
     m_entries.clear();
     auto add = [this](const MenuDescription::Entry& item, MenuEntry::Kind kind, int column, int row) {
         auto* entry = new MenuEntry(item.caption, item.command, kind, this);
-        entry->column = column;
-        entry->row = row;
+        entry->setGridPosition(column, row);
         entry->hide();
         connect(entry, &MenuEntry::clicked, this,
                 [this, entry] { Q_EMIT FSCommand(entry->command(), QString()); });
@@ -164,14 +163,14 @@ void MenuPlayer::layoutEntries()
     for (MenuEntry* entry : std::as_const(m_entries)) {
         entry->setFont(entryFont);
         if (entry->kind() == MenuEntry::Kind::Footer) {
-            const qreal x = m_footer.right() - (footerCount - entry->row) * (footerEntryWidth + CardGap * s) +
-                            CardGap * s;
+            const qreal x = m_footer.right() -
+                            (footerCount - entry->row()) * (footerEntryWidth + CardGap * s) + CardGap * s;
             const qreal y = m_footer.center().y() - footerEntryHeight / 2;
             entry->setGeometry(QRectF(x, y, footerEntryWidth, footerEntryHeight).toRect());
             continue;
         }
-        const Card& card = m_cards[entry->column];
-        const qreal y = card.caption.bottom() + entry->row * (EntryHeight + EntryGap) * s;
+        const Card& card = m_cards[entry->column()];
+        const qreal y = card.caption.bottom() + entry->row() * (EntryHeight + EntryGap) * s;
         entry->setGeometry(QRectF(card.caption.left(), y, card.caption.width(), EntryHeight * s).toRect());
     }
     update();
@@ -180,7 +179,7 @@ void MenuPlayer::layoutEntries()
 MenuEntry* MenuPlayer::entryAt(int column, int row) const
 {
     for (MenuEntry* entry : m_entries) {
-        if (entry->column == column && entry->row == row)
+        if (entry->column() == column && entry->row() == row)
             return entry;
     }
     return nullptr;
@@ -193,19 +192,19 @@ void MenuPlayer::moveFocus(MenuEntry* from, int dx, int dy)
         return column < 0 ? int(m_menu.footer.size()) : int(m_menu.groups[column].entries.size());
     };
     MenuEntry* to = nullptr;
-    if (from->column < 0) {
+    if (from->column() < 0) {
         // The footer is one row below all groups.
         if (dx != 0)
-            to = entryAt(-1, std::clamp(from->row + dx, 0, rowsOf(-1) - 1));
+            to = entryAt(-1, std::clamp(from->row() + dx, 0, rowsOf(-1) - 1));
         else if (dy < 0 && columns > 0)
             to = entryAt(columns - 1, rowsOf(columns - 1) - 1);
     } else if (dx != 0) {
-        const int column = std::clamp(from->column + dx, 0, columns - 1);
-        to = entryAt(column, qMin(from->row, rowsOf(column) - 1));
-    } else if (from->row + dy >= rowsOf(from->column) && rowsOf(-1) > 0) {
+        const int column = std::clamp(from->column() + dx, 0, columns - 1);
+        to = entryAt(column, qMin(from->row(), rowsOf(column) - 1));
+    } else if (from->row() + dy >= rowsOf(from->column()) && rowsOf(-1) > 0) {
         to = entryAt(-1, rowsOf(-1) - 1);
     } else {
-        to = entryAt(from->column, std::clamp(from->row + dy, 0, rowsOf(from->column) - 1));
+        to = entryAt(from->column(), std::clamp(from->row() + dy, 0, rowsOf(from->column()) - 1));
     }
     if (to)
         to->setFocus(Qt::OtherFocusReason);

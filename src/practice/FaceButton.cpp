@@ -69,7 +69,8 @@ void FaceButton::paintEvent(QPaintEvent*)
         Theme::paintPanel(painter, rect());
     painter.setOpacity(1.0);
     painter.setPen(isEnabled() ? (down ? m_pressedInk : m_releasedInk) : Theme::Muted);
-    painter.drawText(rect(), Qt::AlignCenter, text());
+    // A long type name is shortened; its full caption stays the tooltip and accessible name.
+    painter.drawText(rect(), Qt::AlignCenter, fontMetrics().elidedText(text(), Qt::ElideRight, width() - 8));
     if (hasFocus()) {
         QPen pen(Theme::Accent, 2, Qt::DotLine);
         painter.setPen(pen);

@@ -729,6 +729,11 @@ void TFrmLxxt::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    // A stray Escape does not end the run; "关闭" does.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
     FramelessDialog::keyPressEvent(event);
 }
 

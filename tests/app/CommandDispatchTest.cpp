@@ -38,11 +38,11 @@ const QVector<WordCase>& wordCases()
     static const QVector<WordCase> cases = {
         {u"ksdg"_s, Busy::Yes, {}, {}},  // the catalogue window arrives with its feature
         {u"zsd"_s, Busy::Yes, {}, {}},   // the same
-        {u"lx"_s, Busy::Yes, {}, {}, 1}, // chapter browser
-        {u"lx2"_s, Busy::Yes, {}, {}, 2},
-        {u"lx3"_s, Busy::Yes, {}, {}, 3},
-        {u"lx4"_s, Busy::Yes, {}, {}, 4},
-        {u"lx5"_s, Busy::Yes, {}, {}, 5},
+        {u"lx"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 1}, // chapter browser
+        {u"lx2"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 2},
+        {u"lx3"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 3},
+        {u"lx4"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 4},
+        {u"lx5"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 5},
         {u"szjh"_s, Busy::Yes, u"TFrmplan"_s, {}},
         {u"szks"_s, Busy::Yes, u"TFrmEset"_s, {}},
         {u"rz"_s, Busy::UntilCreated, u"TFrmRz"_s, {}},

@@ -425,6 +425,21 @@ TEST_F(PracticeWindow, keysAnswerAndMoveOnTheChoicePages)
     EXPECT_EQ(w.CurrentRecNo(), 1);
 }
 
+TEST_F(PracticeWindow, theTopButtonsReachSettingsAndTheDesktopAndEscapeKeepsTheRun)
+{
+    c.chapters().singleChoices(1);
+    TFrmLxxt& w = open();
+    c.app->SettingsMode = 1;
+    press(u"btnSettings"_s);
+    EXPECT_EQ(c.actions.settingsOpened, 1);
+    EXPECT_EQ(c.app->SettingsMode, 0);
+    press(u"btnDesktop"_s);
+    EXPECT_EQ(c.shell.desktopShown, 1);
+    QTest::keyClick(&w, Qt::Key_Escape);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(c.bank.integer(u"SELECT count(*) FROM tab_rz"_s), 0);
+}
+
 TEST_F(PracticeWindow, aDatabaseFailureWhileRecordingIsShownAndChangesNothing)
 {
     c.chapters().singleChoices(2);

@@ -104,9 +104,10 @@ void renderPracticeWindows(GalleryContext& g, const QString& suffix)
                                    {chapter.left(1)}};
 
     renderPractice(g, anySet, u"TFrmLxxt"_s + suffix, [](TFrmLxxt& window) {
-        choose(window, u"B"_s);
+        // One right answer, one wrong, and the third question being answered.
+        choose(window, window.practiceSet().record(1).A2);
         press(window, u"btnNext"_s);
-        choose(window, u"C"_s);
+        choose(window, window.practiceSet().record(2).A2 == u"A" ? u"B"_s : u"A"_s);
         press(window, u"btnNext"_s);
         choose(window, u"B"_s);
     });
