@@ -2,11 +2,16 @@
 #include "LargeBank.h"
 
 #include "platform/SystemClock.h"
+#include "practice/ChapterTableModel.h"
+#include "practice/PracticeQueries.h"
+#include "practice/PracticeSet.h"
 #include "store/AnswerRecorder.h"
 #include "store/CodeSchemes.h"
 #include "store/TDM1.h"
 
+#include <QDir>
 #include <QFile>
+#include <SQLiteCpp/Database.h>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -34,24 +39,38 @@ const QString& bankFolder()
 
 PracticeStatement newQuestionSet(const QString& chapter)
 {
-    return {u"SELECT a1, a2, a2_1, k3, k4, k5, k6, k7, k8, k9, k10, k11, k12, a10, a13, a14, e1, e2, e2_1, e3, e4,"
-            u" f1, xx, csbs, ecount FROM tab_answ WHERE A10 >= ?1 AND A10 < ?1 || char(1114111)"
-            u" AND substr(A10, 1, length(?1)) = ?1 AND (E2 = '' OR E2 IS NULL) AND f1 <> 1"
-            u" ORDER BY a13, a10, xx, a1"_s,
-            {chapter}};
+    return PracticeQueries::chapterSet(PracticeMode::NewQuestions, chapter);
+}
+
+// Every benchmark works on its own copy of the generated bank, so what one
+// records does not shrink the sets another reads.
+QString freshCopy()
+{
+    static QTemporaryDir copies;
+    static int next = 0;
+    const QString folder = copies.path() + u"/"_s + QString::number(++next) + u"/"_s;
+    QDir(folder).mkpath(u"data"_s);
+    QFile::copy(TDM1::bankPathIn(bankFolder()), TDM1::bankPathIn(folder));
+    return folder;
 }
 
 struct Session
 {
     SystemClock clock;
-    TDM1 dm{bankFolder(), clock};
+    TDM1 dm{freshCopy(), clock};
 };
+
+// The questions the recording benchmarks answer, over and over.
+PracticeStatement chapterQuestions(const QString& chapter)
+{
+    return {u"SELECT * FROM tab_answ WHERE substr(A10, 1, length(?1)) = ?1 ORDER BY A1"_s, {chapter}};
+}
 
 void BM_RecordAnswer(benchmark::State& state)
 {
     Session session;
     AnswerRecorder recorder(session.dm);
-    QVector<QuestionRecord> questions = session.dm.readQuestions(newQuestionSet(LargeBank::FiveThousandChapter));
+    QVector<QuestionRecord> questions = session.dm.readQuestions(chapterQuestions(LargeBank::FiveThousandChapter));
     qsizetype next = 0;
     for (auto _ : state) {
         QuestionRecord& question = questions[next++ % questions.size()];
@@ -158,13 +177,15 @@ private:
 
 void BM_RecordAnswerBareSqlite(benchmark::State& state)
 {
+    const QString folder = freshCopy();
     QVector<QuestionRecord> questions;
     {
-        Session session;
-        questions = session.dm.readQuestions(newQuestionSet(LargeBank::FiveThousandChapter));
+        SystemClock clock;
+        TDM1 dm(folder, clock);
+        questions = dm.readQuestions(chapterQuestions(LargeBank::FiveThousandChapter));
     }
     sqlite3* db = nullptr;
-    sqlite3_open_v2(TDM1::bankPathIn(bankFolder()).toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(TDM1::bankPathIn(folder).toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
     {
         BareAnswer bare(db);
@@ -184,7 +205,7 @@ void BM_CloseStudyRun(benchmark::State& state)
 {
     Session session;
     AnswerRecorder recorder(session.dm);
-    QVector<QuestionRecord> questions = session.dm.readQuestions(newQuestionSet(u"2"_s));
+    QVector<QuestionRecord> questions = session.dm.readQuestions(chapterQuestions(u"2"_s));
     recorder.record(questions[0], u"A"_s); // today's log row exists
     for (auto _ : state)
         session.dm.CloseStudyRun(u"0:00:01"_s);
@@ -203,8 +224,38 @@ void BM_PracticeSetQuery(benchmark::State& state)
     state.counters["rows"] = double(rows);
 }
 
+// Loading a set as the practice window does: the run answers of the last run
+// (here 50) are cleared, then the 5,000 questions are read and narrowed by type.
+void BM_LoadPracticeSet(benchmark::State& state)
+{
+    Session session;
+    const PracticeStatement statement = newQuestionSet(LargeBank::FiveThousandChapter);
+    PracticeSet set(session.dm);
+    for (auto _ : state) {
+        state.PauseTiming();
+        session.dm.db().exec("UPDATE tab_answ SET E2_1 = 'A' WHERE rowid % 2000 = 7");
+        state.ResumeTiming();
+        set.load(statement);
+        benchmark::DoNotOptimize(set.count());
+    }
+    state.counters["rows"] = double(set.count());
+}
+
+void BM_ChapterBrowserRefresh(benchmark::State& state)
+{
+    Session session;
+    ChapterTableModel chapters(session.dm);
+    for (auto _ : state) {
+        chapters.refresh();
+        benchmark::DoNotOptimize(chapters.totals().answers);
+    }
+    state.counters["rows"] = double(chapters.rowCount());
+}
+
 } // namespace
 
+BENCHMARK(BM_LoadPracticeSet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ChapterBrowserRefresh)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordAnswer)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordAnswerBareSqlite)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_CloseStudyRun)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

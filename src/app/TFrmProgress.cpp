@@ -62,7 +62,7 @@ void TFrmProgress::paintEvent(QPaintEvent*)
     }
     Theme::paintPanel(painter, rect());
     // The bevelled frame around the status line.
-    const QRect frame = rect().adjusted(6, 8, -7, -9);
+    const QRect frame = rect().adjusted(8, 11, -8, -11);
     painter.setPen(Theme::PanelEdge.darker(115));
     painter.drawLine(frame.topLeft(), frame.topRight());
     painter.drawLine(frame.topLeft(), frame.bottomLeft());

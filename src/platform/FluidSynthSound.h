@@ -11,7 +11,7 @@ class FluidSynthSound final : public SoundDevice
 {
 public:
     // The highest synthesiser gain, reached at gain 1.0; louder distorts the tunes.
-    static constexpr double MaxSynthGain = 1.0;
+    static constexpr double MaxSynthGain = 0.8;
 
     // soundFonts: candidates in order of preference; the first that loads is used.
     explicit FluidSynthSound(QStringList soundFonts = defaultSoundFonts());

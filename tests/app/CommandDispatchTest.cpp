@@ -36,8 +36,8 @@ void PrintTo(const WordCase& c, std::ostream* out)
 const QVector<WordCase>& wordCases()
 {
     static const QVector<WordCase> cases = {
-        {u"ksdg"_s, Busy::Yes, {}, {}},  // the catalogue window arrives with its feature
-        {u"zsd"_s, Busy::Yes, {}, {}},   // the same
+        {u"ksdg"_s, Busy::Yes, {}, {}},             // the catalogue window arrives with its feature
+        {u"zsd"_s, Busy::Yes, {}, {}},              // the same
         {u"lx"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 1}, // chapter browser
         {u"lx2"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 2},
         {u"lx3"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 3},
@@ -112,18 +112,21 @@ TEST_P(CommandWord, ReachesItsAction)
     EXPECT_EQ(ctx.BrowserSubject, c.browser == 0 ? 9 : c.browser);
     EXPECT_EQ(ctx.CurrentSubject, c.subject == -1 ? 2 : c.subject);
     EXPECT_EQ(ctx.SettingsMode, c.settingsMode == -1 ? 7 : c.settingsMode);
-    if (!c.window.isEmpty())
+    if (!c.window.isEmpty()) {
         EXPECT_EQ(busyWhileShown, c.busy == Busy::Yes);
-    if (c.word == u"sztime")
+    }
+    if (c.word == u"sztime") {
         EXPECT_TRUE(answerTimeFace);
+    }
     // The normal cursor is back once the command is done.
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    if (c.word != u"quit")
+    if (c.word != u"quit") {
         EXPECT_TRUE(t.prompts.messages.isEmpty()) << qPrintable(t.prompts.texts().join(u'|'));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWord, CommandWord, ::testing::ValuesIn(wordCases()),
-                         [](const auto& info) { return info.param.word.toStdString(); });
+                         [](const auto& p) { return p.param.word.toStdString(); });
 
 TEST(CommandWords, ThatAreNotInTheTableDoNothing)
 {
@@ -247,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                       QuitCase{"TimeBeyond", 1, 0, 30, 0, u"00:31:00"_s, Beyond, Tell, Ok},
                       QuitCase{"TimeOfHours", 1, 0, 90, 0, u"1:30:00"_s, Done, Tell, Ok},
                       QuitCase{"OtherPlanMark", 2, 0, 0, -1, {}, {}, Tell, Ok}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& p) { return std::string(p.param.name); });
 
 TEST(Quit, CancelKeepsTheProgramRunning)
 {

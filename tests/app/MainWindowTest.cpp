@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(LoggedToday, TwentyFourHourRule,
                                            DayCase{"Beyond", 0, u"30:15:00"_s, true},
                                            DayCase{"NoTime", 0, QString(), false},
                                            DayCase{"Yesterday", -1, u"30:00:00"_s, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST_F(MainWindow, AMissingMenuIsAnErrorThatEndsTheProgram)
 {
@@ -291,6 +291,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, PlayTuneFailures,
                                            TuneFailure{"NoOutputOff", false, true, false, u"没发现声卡！"_s},
                                            TuneFailure{"Unplayable", true, false, true,
                                                        u"无法播放背景音乐！"_s}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace

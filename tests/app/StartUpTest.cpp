@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedCheck{"ScreenNotAt96Dpi", [](StartUpRig& r) { r.screen.dpi = 120; },
                                   StartUp::CheckFailed, true, Prompts::Icon::Warning, u"提示"_s,
                                   u"推荐您在小字体下使用本软件，请在设置后重新运行！"_s, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& p) { return std::string(p.param.name); });
 
 TEST(StartUp, AnEarlierInstanceIsAskedBeforeAnythingElseAndNotListenedFor)
 {

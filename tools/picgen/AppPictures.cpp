@@ -168,8 +168,8 @@ QImage progressBackground()
     fill.setColorAt(1, QColor(0xea, 0xe4, 0xd6));
     p.fillRect(image.rect(), fill);
     // An accent band at the left and the bevelled frame around the status line.
-    p.fillRect(QRect(0, 0, 5, image.height()), Theme::Accent);
-    const QRectF frame(12.5, 12.5, 333, 38);
+    p.fillRect(QRect(0, 0, 4, image.height()), Theme::Accent);
+    const QRectF frame(8.5, 11.5, 341, 40);
     p.setPen(QPen(Theme::PanelEdge.darker(120), 1));
     p.drawLine(frame.topLeft(), frame.topRight());
     p.drawLine(frame.topLeft(), frame.bottomLeft());
