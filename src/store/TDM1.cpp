@@ -72,7 +72,8 @@ void TDM1::open(const QString& path)
 {
     try {
         // Never create: a missing bank is a failed start, not a new empty bank.
-        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE);
+        // The connection is used by one thread only, so SQLite need not lock it on every call.
+        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         db->exec("PRAGMA journal_mode=WAL");
         db->exec("PRAGMA synchronous=FULL");
         db->exec("PRAGMA foreign_keys=ON");
@@ -318,10 +319,13 @@ QVector<QuestionRecord> TDM1::readQuestions(const PracticeStatement& statement)
                 if (fields[c] == QuestionRecord::Field::Ignored)
                     continue;
                 const SQLite::Column value = query.getColumn(c);
-                if (QuestionRecord::isNumeric(fields[c]))
+                if (QuestionRecord::isNumeric(fields[c])) {
                     row.setNumber(fields[c], value.getDouble());
-                else if (!value.isNull())
-                    row.setText(fields[c], QString::fromUtf8(value.getText(), value.getBytes()));
+                } else {
+                    const char* text = value.getText(nullptr); // null for NULL
+                    if (text)
+                        row.setText(fields[c], QString::fromUtf8(text, value.getBytes()));
+                }
             }
         }
         query.reset();
