@@ -90,6 +90,7 @@ bool StartUp::createWindows()
     }
     const QString pictures = m_dm->ProgramFolder() + u"pic/"_s;
     m_progress = std::make_unique<TFrmProgress>(pictures);
+    m_ctx->progress = m_progress.get();
     m_dialog = std::make_unique<TFrmDlg>(pictures);
     if (m_ownPrompts)
         m_ownPrompts->setDialog(m_dialog.get());

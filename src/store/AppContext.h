@@ -9,6 +9,7 @@ class AppActions;
 class Clock;
 class MenuPlayerCheck;
 class ModalRunner;
+class ProgressWindow;
 class Prompts;
 class RandomSource;
 class ScreenInfo;
@@ -38,6 +39,8 @@ public:
     TDM1& dm;
     Services services;
     AppActions* actions = nullptr;
+    // The shared wait panel for long operations; set once the main window exists.
+    ProgressWindow* progress = nullptr;
 
     QString LayoutMode = QStringLiteral("1024"); // "800" selects the compact layouts
     int CurrentSubject = 0;                      // 0 is read as 1

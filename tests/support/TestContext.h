@@ -5,6 +5,7 @@
 #include "FakeClock.h"
 #include "FakeModalRunner.h"
 #include "FakePrompts.h"
+#include "FakeProgressWindow.h"
 #include "FakeServices.h"
 
 #include "store/AppContext.h"
@@ -23,6 +24,7 @@ struct TestContext
     FakeScreen screen;
     FakeModalRunner windows;
     FakeAppActions actions;
+    FakeProgressWindow progress;
     std::unique_ptr<TDM1> dm;
     std::unique_ptr<AppContext> app;
 
@@ -32,6 +34,7 @@ struct TestContext
         app = std::make_unique<AppContext>(*dm,
                                            Services{clock, random, prompts, sound, shell, screen, windows});
         app->actions = &actions;
+        app->progress = &progress;
         return *app;
     }
 };
