@@ -121,8 +121,9 @@ void renderPracticeWindows(GalleryContext& g, const QString& suffix)
     if (!caseKey.isEmpty()) {
         const PracticeStatement caseSet{Columns + u" WHERE substr(A1, 1, 16) = ? ORDER BY A13, A1"_s,
                                         {caseKey.left(16)}};
-        renderPractice(g, caseSet, u"TFrmLxxt-shared"_s + suffix, [caseKey](TFrmLxxt& window) {
-            // Shows the first choice question of the case.
+        g.ctx.CurrentChapterCaption = chapterCaption(dm, caseKey.mid(1, 6));
+        const auto showCaseQuestion = [caseKey](TFrmLxxt& window) {
+            // The first choice question of the case, its shared stem above its own.
             for (int i = 0; i < TFrmLxxt::GroupSize && window.recordOfButton(i) > 0; ++i) {
                 if (window.practiceSet().record(window.recordOfButton(i)).A1 == caseKey) {
                     window.numberButton(i)->click();
@@ -130,6 +131,10 @@ void renderPracticeWindows(GalleryContext& g, const QString& suffix)
                 }
             }
             choose(window, u"A"_s);
+        };
+        renderPractice(g, caseSet, u"TFrmLxxt-shared"_s + suffix, showCaseQuestion);
+        renderPractice(g, caseSet, u"TFrmLxxt-verdict"_s + suffix, [showCaseQuestion](TFrmLxxt& window) {
+            showCaseQuestion(window);
             press(window, u"btnFinish"_s);
             press(window, u"btnAnswer"_s);
         });
