@@ -31,6 +31,8 @@ QTextEdit* stemPane(const QString& name, const QString& accessible, QWidget* par
     pane->setReadOnly(true);
     // Selectable with the mouse, without a text cursor blinking in a read-only stem.
     pane->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A stem never takes the focus by itself: the answer keys act while no text pane holds it.
+    pane->setFocusPolicy(Qt::ClickFocus);
     return pane;
 }
 

@@ -25,6 +25,9 @@ VerdictPanel::VerdictPanel(QWidget* parent) : QFrame(parent)
     m_correct->setObjectName(u"correctAnswer"_s);
     m_correct->setReadOnly(true);
     m_correct->setAccessibleName(u"正确答案："_s);
+    // Read-only answers are not where the keyboard goes.
+    m_mine->setFocusPolicy(Qt::ClickFocus);
+    m_correct->setFocusPolicy(Qt::ClickFocus);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(28, 24, 28, 24);
     layout->setHorizontalSpacing(12);

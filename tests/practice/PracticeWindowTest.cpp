@@ -8,6 +8,7 @@
 #include "practice/VerdictPanel.h"
 #include "store/QuestionRecord.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -423,6 +424,22 @@ TEST_F(PracticeWindow, keysAnswerAndMoveOnTheChoicePages)
     EXPECT_EQ(stored(u"Q001"_s), u"B|B|1|0"_s);
     QTest::keyClick(&w, Qt::Key_Backspace);
     EXPECT_EQ(w.CurrentRecNo(), 1);
+}
+
+TEST_F(PracticeWindow, keysWorkAsSoonAsTheWindowOpens)
+{
+    // Typed keys go to the focused widget: no text pane may hold the focus when the window opens.
+    c.chapters().singleChoices(2);
+    TFrmLxxt& w = open();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(qobject_cast<QTextEdit*>(focused), nullptr) << focused->objectName().toStdString();
+    QTest::keyClick(focused, Qt::Key_B);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(w.CurrentRecNo(), 2);
+    EXPECT_EQ(stored(u"Q001"_s), u"B|B|1|0"_s);
 }
 
 TEST_F(PracticeWindow, theTopButtonsReachSettingsAndTheDesktopAndEscapeKeepsTheRun)
