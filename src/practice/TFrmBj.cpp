@@ -1,5 +1,6 @@
 #include "TFrmBj.h"
 
+#include "DialogParts.h"
 #include "ErrorPrompt.h"
 
 #include "store/AppContext.h"
@@ -7,9 +8,7 @@
 #include "store/QuestionRecord.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -28,18 +27,10 @@ TFrmBj::TFrmBj(AppContext& ctx, QWidget* parent)
     QFont noteFont = m_editor->font();
     noteFont.setPointSize(11);
     m_editor->setFont(noteFont);
-    auto* close = new QPushButton(u"关  闭"_s, this);
-    close->setObjectName(u"btnClose"_s);
-    close->setAutoDefault(false);
-    close->setMinimumWidth(96);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(m_editor, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogParts::closeButtonRow(this, u"关  闭"_s));
     const bool compact = ctx.isCompactLayout();
     setFixedSize(compact ? QSize(440, 320) : QSize(540, 400));
 }

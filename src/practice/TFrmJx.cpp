@@ -1,5 +1,7 @@
 #include "TFrmJx.h"
 
+#include "DialogParts.h"
+
 #include "StoredText.h"
 
 #include "store/AppContext.h"
@@ -7,10 +9,7 @@
 #include "ui/BusyCursor.h"
 
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QPushButton>
 #include <QScreen>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,27 +21,11 @@ TFrmJx::TFrmJx(AppContext& ctx, QWidget* parent)
 {
     const bool compact = ctx.isCompactLayout();
     setWindowTitle(u"解析"_s);
-    auto* browser = new QTextBrowser(this);
-    browser->setOpenLinks(false);
-    m_pane = browser;
-    m_pane->setObjectName(u"explanationText"_s);
-    m_pane->setAccessibleName(u"解析"_s);
-    m_pane->setReadOnly(true);
-    QFont textFont = m_pane->font();
-    textFont.setPointSize(compact ? 11 : 12);
-    m_pane->setFont(textFont);
-    auto* close = new QPushButton(u"关闭"_s, this);
-    close->setObjectName(u"btnClose"_s);
-    close->setAutoDefault(false);
-    close->setMinimumWidth(96);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(close);
+    m_pane = DialogParts::readingPane(this, u"explanationText"_s, u"解析"_s, compact);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(m_pane, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(DialogParts::closeButtonRow(this, u"关闭"_s));
     setFixedSize(compact ? QSize(560, 400) : QSize(680, 500));
 }
 

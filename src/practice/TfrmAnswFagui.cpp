@@ -1,5 +1,7 @@
 #include "TfrmAnswFagui.h"
 
+#include "DialogParts.h"
+
 #include "ErrorPrompt.h"
 #include "StoredText.h"
 
@@ -11,9 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
 #include <QSplitter>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <SQLiteCpp/Column.h>
@@ -35,15 +35,7 @@ TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent) : FramelessDialog
     m_list->setObjectName(u"ListBox1"_s);
     m_list->setAccessibleName(u"考点"_s);
     m_list->setStyleSheet(u"QListWidget::item { padding: 4px 6px; }"_s);
-    auto* browser = new QTextBrowser(this);
-    browser->setOpenLinks(false);
-    m_text = browser;
-    m_text->setObjectName(u"Re"_s);
-    m_text->setAccessibleName(u"考点内容"_s);
-    m_text->setReadOnly(true);
-    QFont textFont = m_text->font();
-    textFont.setPointSize(compact ? 11 : 12);
-    m_text->setFont(textFont);
+    m_text = DialogParts::readingPane(this, u"Re"_s, u"考点内容"_s, compact);
     auto* divider = new QSplitter(Qt::Horizontal, this);
     divider->setObjectName(u"divider"_s);
     divider->setChildrenCollapsible(false);
@@ -54,20 +46,13 @@ TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent) : FramelessDialog
     divider->setSizes({listWidth, size.width() - listWidth});
     divider->setStretchFactor(1, 1);
     connect(divider, &QSplitter::splitterMoved, m_text, [this] { m_text->viewport()->update(); });
-    auto* close = new QPushButton(u"关  闭"_s, this);
-    close->setObjectName(u"btnClose"_s);
-    close->setAutoDefault(false);
-    close->setMinimumWidth(96);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_list, &QListWidget::currentRowChanged, this, &TfrmAnswFagui::showPoint);
 
     auto* top = new QHBoxLayout;
     top->addWidget(heading);
     top->addSpacing(16);
     top->addWidget(m_title, 1);
-    auto* bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(close);
+    QHBoxLayout* bottom = DialogParts::closeButtonRow(this, u"关  闭"_s);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 10, 14, 12);
     layout->setSpacing(8);
