@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 using namespace Qt::Literals::StringLiterals;

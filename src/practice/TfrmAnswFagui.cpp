@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSplitter>
+#include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <SQLiteCpp/Column.h>
