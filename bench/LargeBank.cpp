@@ -94,8 +94,8 @@ void questions(SQLite::Database& db, const QStringList& leaves, const QStringLis
     const char* answers[] = {"B", "ACD", "AB", "C"};
     // 100,000 questions over 1,800 leaves; the 2-character part "10" has 90 leaves and gets 5,000.
     for (int i = 0; i < Questions; ++i) {
-        const int part = i / 5000;        // 20 parts of 5,000 questions
-        const int leafInPart = i % 90;    // 90 leaves per part
+        const int part = i / 5000;     // 20 parts of 5,000 questions
+        const int leafInPart = i % 90; // 90 leaves per part
         const QString leaf = leaves[part * 90 + leafInPart];
         const QString key = u"Q"_s + leaf + digits(i, 6);
         answ.bind(1, key.toStdString());
@@ -112,25 +112,29 @@ void questions(SQLite::Database& db, const QStringList& leaves, const QStringLis
         answ.exec();
         answ.reset();
         exer.bind(1, key.toStdString());
-        exer.bind(2, (u"<p>第 "_s + QString::number(i) + u" 题的题干，选项 A、B、C、D。</p>"_s).toStdString());
+        exer.bind(2,
+                  (u"<p>第 "_s + QString::number(i) + u" 题的题干，选项 A、B、C、D。</p>"_s).toStdString());
         exer.bind(3, (u"<p>解析 "_s + QString::number(i) + u"</p>"_s).toStdString());
         exer.exec();
         exer.reset();
     }
-    db.exec("UPDATE tab_kmmc SET C3 = (SELECT count(*) FROM tab_answ WHERE substr(A10, 1, length(tab_kmmc.C1)) = "
-            "tab_kmmc.C1)");
+    db.exec(
+        "UPDATE tab_kmmc SET C3 = (SELECT count(*) FROM tab_answ WHERE substr(A10, 1, length(tab_kmmc.C1)) = "
+        "tab_kmmc.C1)");
 }
 
 void typesAndPapers(SQLite::Database& db)
 {
     for (int s = 1; s <= 5; ++s) {
-        db.exec((u"INSERT INTO "_s + BankSchema::typeTableName(s) +
-                 u" (A1, B1, B2, B3, time) VALUES (61, '单项选择题', 30, 1, 1), (65, '多项选择题', 40, 1, 1.5),"
-                 u" (66, '不定项选择题', 30, 1, 1.5)"_s)
-                    .toStdString());
+        db.exec(
+            (u"INSERT INTO "_s + BankSchema::typeTableName(s) +
+             u" (A1, B1, B2, B3, time) VALUES (61, '单项选择题', 30, 1, 1), (65, '多项选择题', 40, 1, 1.5),"
+             u" (66, '不定项选择题', 30, 1, 1.5)"_s)
+                .toStdString());
     }
-    SQLite::Statement paper(db, "INSERT INTO tab_cj (A1, A3, A3_1, D1, A6, D2) VALUES (?, ?, ?, '2026-11-01', 80, "
-                                "'1:10:00')");
+    SQLite::Statement paper(
+        db, "INSERT INTO tab_cj (A1, A3, A3_1, D1, A6, D2) VALUES (?, ?, ?, '2026-11-01', 80, "
+            "'1:10:00')");
     for (int n = 1; n <= 200; ++n) {
         const QString name = u"tab_exam"_s + QString::number(n);
         paper.bind(1, name.toStdString());

@@ -11,8 +11,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <SQLiteCpp/Database.h>
 #include <QTemporaryDir>
+#include <SQLiteCpp/Database.h>
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -70,7 +70,8 @@ void BM_RecordAnswer(benchmark::State& state)
 {
     Session session;
     AnswerRecorder recorder(session.dm);
-    QVector<QuestionRecord> questions = session.dm.readQuestions(chapterQuestions(LargeBank::FiveThousandChapter));
+    QVector<QuestionRecord> questions =
+        session.dm.readQuestions(chapterQuestions(LargeBank::FiveThousandChapter));
     qsizetype next = 0;
     for (auto _ : state) {
         QuestionRecord& question = questions[next++ % questions.size()];
@@ -83,20 +84,24 @@ void BM_RecordAnswer(benchmark::State& state)
 class BareAnswer
 {
 public:
-    explicit BareAnswer(sqlite3* db)
-        : m_db(db)
+    explicit BareAnswer(sqlite3* db) : m_db(db)
     {
         m_findLog = prepare("SELECT 1 FROM tab_rz WHERE A1 = ?");
         m_insertLog = prepare("INSERT INTO tab_rz (A1, A2, A3, B1, B2) VALUES (?, 1, ?, 1, ?)");
-        m_updateLog = prepare("UPDATE tab_rz SET A2 = A2 + 1, A3 = coalesce(A3, 0) + ?, B1 = B1 + ? WHERE A1 = ?");
-        m_chapters = prepare("UPDATE tab_kmmc SET C4 = C4 + ?, D1 = D1 + 1, D2 = D2 + ? WHERE C1 IN (?, ?, ?, ?, ?, ?)");
-        m_points = prepare("UPDATE tab_rule SET q2 = q2 + 1, q1 = q1 + ?, q4 = q4 + ? WHERE ftid IN (?, ?, ?)");
+        m_updateLog =
+            prepare("UPDATE tab_rz SET A2 = A2 + 1, A3 = coalesce(A3, 0) + ?, B1 = B1 + ? WHERE A1 = ?");
+        m_chapters = prepare(
+            "UPDATE tab_kmmc SET C4 = C4 + ?, D1 = D1 + 1, D2 = D2 + ? WHERE C1 IN (?, ?, ?, ?, ?, ?)");
+        m_points =
+            prepare("UPDATE tab_rule SET q2 = q2 + 1, q1 = q1 + ?, q4 = q4 + ? WHERE ftid IN (?, ?, ?)");
         m_nodes = prepare("UPDATE tab_fgmc SET q2 = q2 + 1, q1 = q1 + ?, q4 = q4 + ? WHERE id IN (?, ?, ?)");
-        m_question = prepare("UPDATE tab_answ SET E2_1 = ?1, E2 = ?1, E1 = ?2, E3 = E3 + 1, E4 = ?3 WHERE A1 = ?4");
+        m_question =
+            prepare("UPDATE tab_answ SET E2_1 = ?1, E2 = ?1, E1 = ?2, E3 = E3 + 1, E4 = ?3 WHERE A1 = ?4");
     }
     ~BareAnswer()
     {
-        for (sqlite3_stmt* s : {m_findLog, m_insertLog, m_updateLog, m_chapters, m_points, m_nodes, m_question})
+        for (sqlite3_stmt* s :
+             {m_findLog, m_insertLog, m_updateLog, m_chapters, m_points, m_nodes, m_question})
             sqlite3_finalize(s);
     }
 
@@ -255,8 +260,14 @@ void BM_ChapterBrowserRefresh(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_LoadPracticeSet)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ChapterBrowserRefresh)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_ChapterBrowserRefresh)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_RecordAnswer)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_RecordAnswerBareSqlite)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RecordAnswerBareSqlite)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BM_CloseStudyRun)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PracticeSetQuery)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

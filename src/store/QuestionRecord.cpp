@@ -43,15 +43,32 @@ void QuestionRecord::setText(Field field, const QString& value)
         return;
     }
     switch (field) {
-    case Field::A1: A1 = value; break;
-    case Field::A2: A2 = value; break;
-    case Field::A10: A10 = value; break;
-    case Field::A14: A14 = value; break;
-    case Field::E1: E1 = value; break;
-    case Field::E2: E2 = value; break;
-    case Field::E2_1: E2_1 = value; break;
-    case Field::csbs: csbs = value; break;
-    default: break;
+    case Field::A1:
+        A1 = value;
+        break;
+    case Field::A2:
+        A2 = value;
+        break;
+    case Field::A10:
+        A10 = value;
+        break;
+    case Field::A14:
+        A14 = value;
+        break;
+    case Field::E1:
+        E1 = value;
+        break;
+    case Field::E2:
+        E2 = value;
+        break;
+    case Field::E2_1:
+        E2_1 = value;
+        break;
+    case Field::csbs:
+        csbs = value;
+        break;
+    default:
+        break;
     }
 }
 
@@ -59,13 +76,28 @@ void QuestionRecord::setNumber(Field field, double value)
 {
     const int number = int(value);
     switch (field) {
-    case Field::A2_1: A2_1 = number; break;
-    case Field::A13: A13 = number; break;
-    case Field::E3: E3 = number; break;
-    case Field::E4: E4 = number; break;
-    case Field::F1: F1 = number; break;
-    case Field::xx: xx = value; break;
-    case Field::ecount: ecount = number; break;
-    default: break;
+    case Field::A2_1:
+        A2_1 = number;
+        break;
+    case Field::A13:
+        A13 = number;
+        break;
+    case Field::E3:
+        E3 = number;
+        break;
+    case Field::E4:
+        E4 = number;
+        break;
+    case Field::F1:
+        F1 = number;
+        break;
+    case Field::xx:
+        xx = value;
+        break;
+    case Field::ecount:
+        ecount = number;
+        break;
+    default:
+        break;
     }
 }

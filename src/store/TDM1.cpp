@@ -73,7 +73,8 @@ void TDM1::open(const QString& path)
     try {
         // Never create: a missing bank is a failed start, not a new empty bank.
         // The connection is used by one thread only, so SQLite need not lock it on every call.
-        auto db = std::make_unique<SQLite::Database>(path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
+        auto db = std::make_unique<SQLite::Database>(path.toStdString(),
+                                                     SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
         db->exec("PRAGMA journal_mode=WAL");
         db->exec("PRAGMA synchronous=FULL");
         db->exec("PRAGMA foreign_keys=ON");

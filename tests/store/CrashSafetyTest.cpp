@@ -27,7 +27,8 @@ void expectConsistent(BankFixture& bank, int kill)
 {
     ASSERT_EQ(bank.text(u"PRAGMA quick_check"_s), u"ok"_s) << "kill " << kill;
     const qint64 answers = bank.integer(u"SELECT coalesce(sum(E3), 0) FROM tab_answ"_s);
-    EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(D1), 0) FROM tab_kmmc WHERE length(C1) = 6"_s), answers) << kill;
+    EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(D1), 0) FROM tab_kmmc WHERE length(C1) = 6"_s), answers)
+        << kill;
     EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(A2), 0) FROM tab_rz"_s), answers) << kill;
     EXPECT_EQ(bank.integer(u"SELECT D1 FROM tab_kmmc WHERE C1 = '1'"_s), answers) << kill;
     EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(D2), 0) FROM tab_kmmc WHERE length(C1) = 6"_s),

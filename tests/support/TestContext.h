@@ -4,8 +4,8 @@
 #include "FakeAppActions.h"
 #include "FakeClock.h"
 #include "FakeModalRunner.h"
-#include "FakePrompts.h"
 #include "FakeProgressWindow.h"
+#include "FakePrompts.h"
 #include "FakeServices.h"
 
 #include "store/AppContext.h"
