@@ -49,6 +49,9 @@ CREATE TABLE tab_answ (
     ecount INTEGER NOT NULL DEFAULT 0
 );
 CREATE INDEX ix_answ_chapter ON tab_answ(A10);
+-- A chapter's new questions come out of this index already in practice order
+-- (a skip-scan over the few type codes), so loading a set needs no sort.
+CREATE INDEX ix_answ_practice_order ON tab_answ(A13, A10, xx, A1);
 -- Loading a practice set clears the run answers; this index finds the few rows that hold one.
 CREATE INDEX ix_answ_run_answer ON tab_answ(A1) WHERE E2_1 <> '';
 

@@ -92,6 +92,14 @@ void TDM1::open(const QString& path)
 void TDM1::close()
 {
     m_statements.clear();
+    if (m_db) {
+        try {
+            // Keeps the planner's statistics current as the user's bank grows.
+            m_db->exec("PRAGMA optimize");
+        } catch (const SQLite::Exception&) {
+            // Closing goes on whatever the statistics say.
+        }
+    }
     m_db.reset();
 }
 

@@ -113,6 +113,8 @@ void BankWriter::writeFile(const QString& out, bool overwrite, bool upgrade, con
             transaction.commit();
             if (upgrade)
                 db.exec("VACUUM");
+            else
+                db.exec("ANALYZE"); // statistics, so the planner picks the practice-order index
         });
         removeFile(out + u"-wal"_s);
         removeFile(out + u"-shm"_s);
