@@ -12,6 +12,7 @@
 #include "store/CodeSchemes.h"
 #include "store/SqlGuard.h"
 #include "store/StatementBinding.h"
+#include "store/StudyLogTable.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
 #include "ui/BusyCursor.h"
@@ -168,14 +169,8 @@ void TFrmStart::FormShow()
 bool TFrmStart::studiedADayToday()
 {
     try {
-        return sqlGuarded([&] {
-            auto& find = m_ctx.dm.prepared(u"SELECT D1 FROM tab_rz WHERE A1 = ?"_s);
-            StatementBinding::bindText(find, 1, m_ctx.dm.todayText());
-            const bool found = find.executeStep();
-            const QString logged = found ? StatementBinding::text(find, 0) : QString();
-            find.reset();
-            return found && CodeSchemes::ParseDuration(logged) / SecondsPerDay >= 1;
-        });
+        const auto today = StudyLogTable(m_ctx.dm).day(m_ctx.dm.todayText());
+        return today && CodeSchemes::ParseDuration(today->D1) / SecondsPerDay >= 1;
     } catch (const std::exception& e) {
         showError(QString::fromUtf8(e.what()));
         return false;
@@ -437,17 +432,9 @@ void TFrmStart::quit()
         read.reset();
         return values;
     });
-    const auto today = sqlGuarded([&] {
-        auto& find = m_ctx.dm.prepared(u"SELECT coalesce(A2, 0), D1 FROM tab_rz WHERE A1 = ?"_s);
-        StatementBinding::bindText(find, 1, m_ctx.dm.todayText());
-        std::pair<qint64, qint64> doneAndMinutes{0, 0};
-        if (find.executeStep()) {
-            doneAndMinutes.first = find.getColumn(0).getInt64();
-            doneAndMinutes.second = CodeSchemes::ParseDuration(StatementBinding::text(find, 1)) / 60;
-        }
-        find.reset();
-        return doneAndMinutes;
-    });
+    std::pair<qint64, qint64> today{0, 0}; // answers recorded, whole minutes studied
+    if (const auto day = StudyLogTable(m_ctx.dm).day(m_ctx.dm.todayText()))
+        today = {day->A2.toLongLong(), CodeSchemes::ParseDuration(day->D1) / 60};
     const int planMark = plan[0];
     qint64 reached = 0;
     qint64 planned = 0;

@@ -18,13 +18,6 @@ const char16_t* const Hints[] = {u"选择一个选项作为正确答案",       
                                  u"填写正确答案，答案间用“,”隔开",      u"根据判断选择“正确”或者“错误”",
                                  u"根据自己实际情况选择“会”或者“不会”", u"选择若干个选项作为正确答案"};
 
-constexpr int Single = 0;
-constexpr int Multiple = 1;
-constexpr int FillIn = 2;
-constexpr int TrueFalse = 3;
-constexpr int Subjective = 4;
-constexpr int Matching = 5;
-
 QPushButton* choiceButton(const QString& caption, QWidget* parent)
 {
     auto* button = new QPushButton(caption, parent);

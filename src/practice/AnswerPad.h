@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/AnswerPage.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -20,6 +22,13 @@ class AnswerPad : public QWidget
     Q_OBJECT
 
 public:
+    // Page indices, in the order of the bank's answer pages.
+    static constexpr int Single = int(AnswerPage::Single);
+    static constexpr int Multiple = int(AnswerPage::Multiple);
+    static constexpr int FillIn = int(AnswerPage::FillIn);
+    static constexpr int TrueFalse = int(AnswerPage::TrueFalse);
+    static constexpr int Subjective = int(AnswerPage::Subjective);
+    static constexpr int Matching = int(AnswerPage::Matching);
     static constexpr int PageCount = 6;
     static constexpr int OptionCount = 6;
 

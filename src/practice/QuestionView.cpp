@@ -205,7 +205,7 @@ void QuestionView::resizeEvent(QResizeEvent* event)
 bool QuestionView::handleKey(const QKeyEvent& event, QAbstractButton* previous, QAbstractButton* next)
 {
     const int page = m_pad->page();
-    if (page != 0 && page != 1)
+    if (page != AnswerPad::Single && page != AnswerPad::Multiple)
         return false;
     if (isTextInput(QApplication::focusWidget()))
         return false;

@@ -219,10 +219,8 @@ void TFrmkmmc::refresh()
     m_totalQuestions->setText(QString::number(qMin(totals.questions, TotalDisplayCap)));
     m_answers->setText(QString::number(totals.answers));
     m_wrong->setText(QString::number(totals.wrong));
-    if (totals.answers > 0) {
-        const double score = double(totals.answers - totals.wrong) / double(totals.answers) * 100.0;
-        m_score->setText(QString::asprintf("%2.2f", score));
-    }
+    if (totals.answers > 0)
+        m_score->setText(CodeSchemes::percentText(totals.answers, totals.wrong));
     selectRow(0);
     const int row = m_model->rowOfCode(m_browserChapterCode);
     if (row >= 0)

@@ -9,27 +9,50 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+const QString Columns = u"SELECT A1, B1, B2, A2, A3, D1, A4 FROM tab_rz"_s;
+
+StudyLogTable::Day dayOf(SQLite::Statement& query)
+{
+    StudyLogTable::Day day;
+    day.A1 = StatementBinding::text(query, 0);
+    day.B1 = StatementBinding::text(query, 1);
+    day.B2 = StatementBinding::text(query, 2);
+    day.A2 = StatementBinding::text(query, 3);
+    day.A3 = StatementBinding::text(query, 4);
+    day.D1 = StatementBinding::text(query, 5);
+    day.A4 = StatementBinding::text(query, 6);
+    return day;
+}
+
+} // namespace
+
 StudyLogTable::StudyLogTable(TDM1& dm) : m_dm(dm) {}
 
 QVector<StudyLogTable::Day> StudyLogTable::newestFirst()
 {
     return sqlGuarded([&] {
         // Days are ISO text, so the text order is the calendar order.
-        auto& query = m_dm.prepared(u"SELECT A1, B1, B2, A2, A3, D1, A4 FROM tab_rz ORDER BY A1 DESC"_s);
+        auto& query = m_dm.prepared(Columns + u" ORDER BY A1 DESC"_s);
         QVector<Day> days;
-        while (query.executeStep()) {
-            Day day;
-            day.A1 = StatementBinding::text(query, 0);
-            day.B1 = StatementBinding::text(query, 1);
-            day.B2 = StatementBinding::text(query, 2);
-            day.A2 = StatementBinding::text(query, 3);
-            day.A3 = StatementBinding::text(query, 4);
-            day.D1 = StatementBinding::text(query, 5);
-            day.A4 = StatementBinding::text(query, 6);
-            days.append(day);
-        }
+        while (query.executeStep())
+            days.append(dayOf(query));
         query.reset();
         return days;
+    });
+}
+
+std::optional<StudyLogTable::Day> StudyLogTable::day(const QString& date)
+{
+    return sqlGuarded([&] {
+        auto& query = m_dm.prepared(Columns + u" WHERE A1 = ?"_s);
+        StatementBinding::bindText(query, 1, date);
+        std::optional<Day> found;
+        if (query.executeStep())
+            found = dayOf(query);
+        query.reset();
+        return found;
     });
 }
 

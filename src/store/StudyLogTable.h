@@ -3,6 +3,8 @@
 #include <QString>
 #include <QVector>
 
+#include <optional>
+
 class TDM1;
 
 // The daily study log (tab_rz) as the log window reads it. Only the data
@@ -31,6 +33,8 @@ public:
     explicit StudyLogTable(TDM1& dm);
 
     QVector<Day> newestFirst();
+    // The row of one day (YYYY-MM-DD), if anything was recorded that day.
+    std::optional<Day> day(const QString& date);
     // Sums of A2 and A3 over all days; an empty log gives 0 and 0.
     Totals totals();
 

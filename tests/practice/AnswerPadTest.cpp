@@ -13,16 +13,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Page
-{
-    Single,
-    Multiple,
-    FillIn,
-    TrueFalse,
-    Subjective,
-    Matching
-};
-
 struct Encoding
 {
     int page;
@@ -58,16 +48,23 @@ QKeyEvent key(int code)
 TEST_F(AnswerPads, controlsSetFromAnAnswerReadTheSameAnswerBack)
 {
     const Encoding cases[] = {
-        {Single, u"C"_s, 4, u"C"_s},       {Single, u"c"_s, 4, u""_s}, // letters are exact
-        {Single, u"E"_s, 4, u""_s},                                    // beyond the question's options
-        {Single, u""_s, 4, u""_s},         {Multiple, u"ACD"_s, 4, u"ACD"_s},
-        {Multiple, u"DCA"_s, 5, u"ACD"_s}, // read back in order A..F
-        {Multiple, u"ABF"_s, 6, u"ABF"_s}, {Multiple, u"AE"_s, 4, u"A"_s},
-        {Matching, u"BD"_s, 5, u"BD"_s},   {FillIn, u"  3.5, 7  "_s, 0, u"3.5, 7"_s},
-        {FillIn, u""_s, 0, u""_s},         {TrueFalse, u"A"_s, 2, u"A"_s},
-        {TrueFalse, u"B"_s, 2, u"B"_s},    {TrueFalse, u"X"_s, 2, u""_s},
-        {Subjective, u"0"_s, 1, u"0"_s},   {Subjective, u"1"_s, 1, u"1"_s},
-        {Subjective, u"2"_s, 1, u""_s},
+        {AnswerPad::Single, u"C"_s, 4, u"C"_s},
+        {AnswerPad::Single, u"c"_s, 4, u""_s}, // letters are exact
+        {AnswerPad::Single, u"E"_s, 4, u""_s}, // beyond the question's options
+        {AnswerPad::Single, u""_s, 4, u""_s},
+        {AnswerPad::Multiple, u"ACD"_s, 4, u"ACD"_s},
+        {AnswerPad::Multiple, u"DCA"_s, 5, u"ACD"_s}, // read back in order A..F
+        {AnswerPad::Multiple, u"ABF"_s, 6, u"ABF"_s},
+        {AnswerPad::Multiple, u"AE"_s, 4, u"A"_s},
+        {AnswerPad::Matching, u"BD"_s, 5, u"BD"_s},
+        {AnswerPad::FillIn, u"  3.5, 7  "_s, 0, u"3.5, 7"_s},
+        {AnswerPad::FillIn, u""_s, 0, u""_s},
+        {AnswerPad::TrueFalse, u"A"_s, 2, u"A"_s},
+        {AnswerPad::TrueFalse, u"B"_s, 2, u"B"_s},
+        {AnswerPad::TrueFalse, u"X"_s, 2, u""_s},
+        {AnswerPad::Subjective, u"0"_s, 1, u"0"_s},
+        {AnswerPad::Subjective, u"1"_s, 1, u"1"_s},
+        {AnswerPad::Subjective, u"2"_s, 1, u""_s},
     };
     for (const Encoding& c : cases) {
         pad.setPage(c.page);
@@ -78,46 +75,46 @@ TEST_F(AnswerPads, controlsSetFromAnAnswerReadTheSameAnswerBack)
 
 TEST_F(AnswerPads, anAnswerIsReadFromWhatTheUserPressed)
 {
-    pad.setAnswer(Multiple, {}, 4);
-    pad.option(Multiple, 2)->click();
-    pad.option(Multiple, 0)->click();
-    pad.option(Multiple, 3)->click();
-    EXPECT_EQ(pad.answer(Multiple), u"ACD"_s);
+    pad.setAnswer(AnswerPad::Multiple, {}, 4);
+    pad.option(AnswerPad::Multiple, 2)->click();
+    pad.option(AnswerPad::Multiple, 0)->click();
+    pad.option(AnswerPad::Multiple, 3)->click();
+    EXPECT_EQ(pad.answer(AnswerPad::Multiple), u"ACD"_s);
 
     // One single choice at a time; the pressed one can be released.
-    pad.setAnswer(Single, {}, 4);
-    pad.option(Single, 1)->click();
-    pad.option(Single, 3)->click();
-    EXPECT_EQ(pressed(Single), QStringList{u"D"_s});
-    pad.option(Single, 3)->click();
-    EXPECT_EQ(pad.answer(Single), u""_s);
+    pad.setAnswer(AnswerPad::Single, {}, 4);
+    pad.option(AnswerPad::Single, 1)->click();
+    pad.option(AnswerPad::Single, 3)->click();
+    EXPECT_EQ(pressed(AnswerPad::Single), QStringList{u"D"_s});
+    pad.option(AnswerPad::Single, 3)->click();
+    EXPECT_EQ(pad.answer(AnswerPad::Single), u""_s);
 
     pad.trueButton()->click();
     pad.falseButton()->click();
-    EXPECT_EQ(pad.answer(TrueFalse), u"B"_s);
+    EXPECT_EQ(pad.answer(AnswerPad::TrueFalse), u"B"_s);
     EXPECT_FALSE(pad.trueButton()->isChecked());
 
     pad.subjectiveChoice()->setCurrentIndex(1);
-    EXPECT_EQ(pad.answer(Subjective), u"1"_s);
+    EXPECT_EQ(pad.answer(AnswerPad::Subjective), u"1"_s);
     EXPECT_EQ(pad.answer(99), u""_s);
 }
 
 TEST_F(AnswerPads, optionsBeyondTheQuestionsCountAreHiddenAndReleased)
 {
-    pad.setAnswer(Multiple, u"ABCDEF"_s, 6);
-    pad.setAnswer(Multiple, u"ABCDEF"_s, 3);
-    EXPECT_EQ(pressed(Multiple), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+    pad.setAnswer(AnswerPad::Multiple, u"ABCDEF"_s, 6);
+    pad.setAnswer(AnswerPad::Multiple, u"ABCDEF"_s, 3);
+    EXPECT_EQ(pressed(AnswerPad::Multiple), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     for (int i = 3; i < AnswerPad::OptionCount; ++i) {
-        EXPECT_TRUE(pad.option(Multiple, i)->isHidden());
-        EXPECT_FALSE(pad.option(Multiple, i)->isChecked());
+        EXPECT_TRUE(pad.option(AnswerPad::Multiple, i)->isHidden());
+        EXPECT_FALSE(pad.option(AnswerPad::Multiple, i)->isChecked());
     }
 }
 
 TEST_F(AnswerPads, aTypeWithoutAPageKeepsThePageShown)
 {
-    pad.setPage(Multiple);
+    pad.setPage(AnswerPad::Multiple);
     pad.setPage(99);
-    EXPECT_EQ(pad.page(), Multiple);
+    EXPECT_EQ(pad.page(), AnswerPad::Multiple);
     EXPECT_EQ(pad.toolTip(), u"选择两个或者多个选项作为正确答案"_s);
 }
 
@@ -132,8 +129,8 @@ TEST(AnswerKeys, lettersChooseOptionsOnlyOnTheChoicePages)
     QObject::connect(&previous, &QPushButton::clicked, [&] { ++previousClicks; });
     QObject::connect(&next, &QPushButton::clicked, [&] { ++nextClicks; });
 
-    pad->setPage(Single);
-    pad->setAnswer(Single, {}, 4);
+    pad->setPage(AnswerPad::Single);
+    pad->setAnswer(AnswerPad::Single, {}, 4);
     EXPECT_TRUE(view.handleKey(key(Qt::Key_C), &previous, &next));
     EXPECT_TRUE(view.handleKey(key(Qt::Key_C), &previous, &next));
     EXPECT_EQ(pad->answer(), u"C"_s);                               // pressing again keeps it pressed
@@ -141,8 +138,8 @@ TEST(AnswerKeys, lettersChooseOptionsOnlyOnTheChoicePages)
     EXPECT_FALSE(view.handleKey(key(Qt::Key_G), &previous, &next));
     EXPECT_EQ(pad->answer(), u"C"_s);
 
-    pad->setPage(Multiple);
-    pad->setAnswer(Multiple, {}, 6);
+    pad->setPage(AnswerPad::Multiple);
+    pad->setAnswer(AnswerPad::Multiple, {}, 6);
     for (int code : {Qt::Key_F, Qt::Key_A, Qt::Key_D, Qt::Key_D, Qt::Key_B})
         view.handleKey(key(code), &previous, &next);
     EXPECT_EQ(pad->answer(), u"ABF"_s);
@@ -157,7 +154,7 @@ TEST(AnswerKeys, lettersChooseOptionsOnlyOnTheChoicePages)
     view.handleKey(key(Qt::Key_Return), &previous, &next);
     EXPECT_EQ(nextClicks, 2);
 
-    for (int page : {Matching, FillIn, TrueFalse, Subjective}) {
+    for (int page : {AnswerPad::Matching, AnswerPad::FillIn, AnswerPad::TrueFalse, AnswerPad::Subjective}) {
         pad->setPage(page);
         pad->setAnswer(page, {}, 4);
         for (int code : {Qt::Key_A, Qt::Key_B, Qt::Key_Backspace, Qt::Key_Return})

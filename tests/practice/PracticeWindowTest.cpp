@@ -23,16 +23,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Page
-{
-    Single,
-    Multiple,
-    FillIn,
-    TrueFalse,
-    Subjective,
-    Matching
-};
-
 class PracticeWindow : public ::testing::Test
 {
 protected:
@@ -182,7 +172,7 @@ TEST_F(PracticeWindow, switchingTypeRecordsTheShownQuestionFirst)
     EXPECT_EQ(w.CurrentRecNo(), 1);
     EXPECT_EQ(current().A1, u"M001"_s);
     EXPECT_EQ(textOf(w, u"groupInfo"_s), u"共1组1道题"_s);
-    EXPECT_EQ(pad().page(), Multiple);
+    EXPECT_EQ(pad().page(), AnswerPad::Multiple);
     EXPECT_EQ(pad().subjectiveLabel(), u"多\n项"_s);
     EXPECT_TRUE(w.numberButton(1)->isHidden() || !w.numberButton(1)->isEnabled());
 
@@ -376,7 +366,7 @@ TEST_F(PracticeWindow, typesWithoutAShownAnswerKeepTheAnswerButtonOff)
     c.bank.point(u"010101000001"_s);
     TFrmLxxt& w = open();
     // Type 71 selects no page: the subjective page shown at opening stays.
-    EXPECT_EQ(pad().page(), Subjective);
+    EXPECT_EQ(pad().page(), AnswerPad::Subjective);
     pad().subjectiveChoice()->setCurrentIndex(1);
     press(u"btnFinish"_s);
     EXPECT_EQ(stored(u"T001"_s), u"1|1|1|0"_s);
