@@ -11,7 +11,6 @@
 #include "store/AppContext.h"
 #include "store/CodeSchemes.h"
 #include "store/SqlGuard.h"
-#include "store/StatementBinding.h"
 #include "store/StudyLogTable.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
@@ -413,9 +412,8 @@ void TFrmStart::mockExam5()
 
 void TFrmStart::mnks(int subject)
 {
-    m_ctx.CurrentSubject = subject;
     // Paper generation and the exam window (TFrmExam) arrive with the mock exam; the
-    // exam may switch subjects on the way, so the subject is set again when it returns.
+    // subject is set again when that window returns, since the exam may switch it.
     m_ctx.CurrentSubject = subject;
 }
 
