@@ -3,10 +3,10 @@
 
 #include "platform/SystemClock.h"
 #include "practice/ChapterTableModel.h"
-#include "practice/PracticeQueries.h"
-#include "practice/PracticeSet.h"
 #include "store/AnswerRecorder.h"
 #include "store/CodeSchemes.h"
+#include "store/PracticeQueries.h"
+#include "store/PracticeSet.h"
 #include "store/TDM1.h"
 
 #include <QDir>

@@ -7,8 +7,8 @@
 #include "platform/MenuPlayerCheck.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
-#include "store/AppContext.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QTimer>

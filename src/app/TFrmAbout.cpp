@@ -1,7 +1,7 @@
 #include "TFrmAbout.h"
 
-#include "store/AppContext.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 #include "ui/Theme.h"
 
 #include <QCoreApplication>

@@ -8,12 +8,12 @@
 #include "platform/ScreenInfo.h"
 #include "platform/Shell.h"
 #include "platform/SoundDevice.h"
-#include "store/AppContext.h"
 #include "store/CodeSchemes.h"
 #include "store/SqlGuard.h"
 #include "store/StudyLogTable.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
+#include "ui/AppContext.h"
 #include "ui/BusyCursor.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ButtonFaces.h"
-#include "PracticeSet.h"
+#include "question/ButtonFaces.h"
+#include "store/PracticeSet.h"
 
 #include "store/AnswerRecorder.h"
 #include "ui/FramelessDialog.h"

@@ -2,14 +2,14 @@
 
 #include "ChapterNameDelegate.h"
 #include "ChapterTableModel.h"
-#include "ErrorPrompt.h"
 #include "TFrmLxxt.h"
+#include "ui/ErrorPrompt.h"
 
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
-#include "store/AppActions.h"
-#include "store/AppContext.h"
 #include "store/CodeSchemes.h"
+#include "ui/AppActions.h"
+#include "ui/AppContext.h"
 #include "ui/BusyCursor.h"
 
 #include <QFrame>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PracticeQueries.h"
+#include "store/PracticeQueries.h"
 
 #include "ui/FramelessDialog.h"
 

@@ -1,9 +1,9 @@
 #include "StudyWidgets.h"
 
 #include "platform/Prompts.h"
-#include "store/AppContext.h"
 #include "store/StoreError.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QFont>

@@ -6,10 +6,10 @@
 
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
-#include "store/AppActions.h"
-#include "store/AppContext.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
+#include "ui/AppActions.h"
+#include "ui/AppContext.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -4,10 +4,10 @@
 #include "StudyWidgets.h"
 
 #include "platform/Prompts.h"
-#include "store/AppContext.h"
 #include "store/SettingsRecord.h"
 #include "store/StoreError.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -5,9 +5,9 @@
 #include "TFrmConfig.h"
 
 #include "platform/ScreenInfo.h"
-#include "store/AppContext.h"
 #include "store/CodeSchemes.h"
 #include "store/StudyLogTable.h"
+#include "ui/AppContext.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -4,9 +4,9 @@
 #include "StudyWidgets.h"
 
 #include "platform/Clock.h"
-#include "store/AppContext.h"
 #include "store/SettingsRecord.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>

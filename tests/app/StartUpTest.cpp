@@ -10,8 +10,8 @@
 #include "app/TFrmDlg.h"
 #include "app/TFrmProgress.h"
 #include "app/TFrmStart.h"
-#include "store/AppContext.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

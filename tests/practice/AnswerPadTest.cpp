@@ -1,5 +1,5 @@
-#include "practice/AnswerPad.h"
-#include "practice/QuestionView.h"
+#include "question/AnswerPad.h"
+#include "question/QuestionView.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

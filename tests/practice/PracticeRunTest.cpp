@@ -1,10 +1,10 @@
 #include "PracticeFixture.h"
 
-#include "practice/AnswerPad.h"
 #include "practice/ChapterTableModel.h"
-#include "practice/QuestionView.h"
 #include "practice/TFrmLxxt.h"
 #include "practice/TFrmkmmc.h"
+#include "question/AnswerPad.h"
+#include "question/QuestionView.h"
 
 #include <QTableView>
 #include <QTimer>

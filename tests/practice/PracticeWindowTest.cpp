@@ -1,11 +1,11 @@
 #include "PracticeFixture.h"
 
-#include "practice/AnswerPad.h"
-#include "practice/FaceButton.h"
-#include "practice/PracticeQueries.h"
-#include "practice/QuestionView.h"
 #include "practice/TFrmLxxt.h"
-#include "practice/VerdictPanel.h"
+#include "question/AnswerPad.h"
+#include "question/FaceButton.h"
+#include "question/QuestionView.h"
+#include "question/VerdictPanel.h"
+#include "store/PracticeQueries.h"
 #include "store/QuestionRecord.h"
 
 #include <QApplication>

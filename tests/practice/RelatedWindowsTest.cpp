@@ -1,12 +1,12 @@
 #include "PracticeFixture.h"
 
-#include "practice/AnswerPad.h"
-#include "practice/PracticeQueries.h"
-#include "practice/QuestionView.h"
-#include "practice/TFrmBj.h"
-#include "practice/TFrmJx.h"
 #include "practice/TFrmLxxt.h"
-#include "practice/TfrmAnswFagui.h"
+#include "question/AnswerPad.h"
+#include "question/QuestionView.h"
+#include "question/TFrmBj.h"
+#include "question/TFrmJx.h"
+#include "question/TfrmAnswFagui.h"
+#include "store/PracticeQueries.h"
 
 #include <QLabel>
 #include <QListWidget>

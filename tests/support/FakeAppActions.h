@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/AppActions.h"
+#include "ui/AppActions.h"
 
 #include <QStringList>
 

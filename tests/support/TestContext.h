@@ -8,8 +8,8 @@
 #include "FakePrompts.h"
 #include "FakeServices.h"
 
-#include "store/AppContext.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 // A context on a fixture bank with fake services: what a window under test gets.
 // Fill the fixture first, then call open().

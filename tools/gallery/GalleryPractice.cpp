@@ -1,18 +1,18 @@
 #include "Gallery.h"
 
-#include "practice/AnswerPad.h"
 #include "practice/ChapterTableModel.h"
-#include "practice/FaceButton.h"
-#include "practice/QuestionView.h"
-#include "practice/TFrmBj.h"
-#include "practice/TFrmJx.h"
 #include "practice/TFrmLxxt.h"
 #include "practice/TFrmkmmc.h"
-#include "practice/TfrmAnswFagui.h"
-#include "store/AppContext.h"
+#include "question/AnswerPad.h"
+#include "question/FaceButton.h"
+#include "question/QuestionView.h"
+#include "question/TFrmBj.h"
+#include "question/TFrmJx.h"
+#include "question/TfrmAnswFagui.h"
 #include "store/PracticeStatement.h"
 #include "store/StatementBinding.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
 #include "Gallery.h"
 
 #include "platform/ScreenInfo.h"
-#include "store/AppContext.h"
 #include "study/TFrmConfig.h"
 #include "study/TFrmEset.h"
 #include "study/TFrmRz.h"
 #include "study/TFrmplan.h"
+#include "ui/AppContext.h"
 
 using namespace Qt::Literals::StringLiterals;
 

@@ -11,8 +11,8 @@
 #include "platform/FluidSynthSound.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemRandomSource.h"
-#include "store/AppContext.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 #include "ui/Theme.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PracticeStatement.h"
+#include "store/PracticeStatement.h"
 
 #include <QString>
 #include <QVector>

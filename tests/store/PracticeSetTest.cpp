@@ -1,8 +1,8 @@
 #include "BankFixture.h"
 #include "FakeClock.h"
 
-#include "practice/PracticeQueries.h"
-#include "practice/PracticeSet.h"
+#include "store/PracticeQueries.h"
+#include "store/PracticeSet.h"
 #include "store/TDM1.h"
 
 #include <SQLiteCpp/Statement.h>

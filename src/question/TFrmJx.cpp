@@ -4,8 +4,8 @@
 
 #include "StoredText.h"
 
-#include "store/AppContext.h"
 #include "store/QuestionContent.h"
+#include "ui/AppContext.h"
 #include "ui/BusyCursor.h"
 
 #include <QGuiApplication>

@@ -2,13 +2,13 @@
 
 #include "DialogParts.h"
 
-#include "ErrorPrompt.h"
 #include "StoredText.h"
+#include "ui/ErrorPrompt.h"
 
-#include "store/AppContext.h"
 #include "store/SqlGuard.h"
 #include "store/StatementBinding.h"
 #include "store/TDM1.h"
+#include "ui/AppContext.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "TFrmBj.h"
 
 #include "DialogParts.h"
-#include "ErrorPrompt.h"
+#include "ui/ErrorPrompt.h"
 
-#include "store/AppContext.h"
 #include "store/QuestionEdits.h"
 #include "store/QuestionRecord.h"
+#include "ui/AppContext.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
