@@ -3,6 +3,7 @@
 #include "PulseStrip.h"
 #include "question/AnswerPad.h"
 #include "question/FaceButton.h"
+#include "question/NumberBoard.h"
 #include "question/QuestionView.h"
 #include "question/TFrmBj.h"
 #include "question/TfrmAnswFagui.h"
@@ -13,8 +14,6 @@
 #include "platform/Prompts.h"
 #include "platform/Shell.h"
 #include "store/AnswerPage.h"
-#include "store/CodeSchemes.h"
-#include "store/QuestionEdits.h"
 #include "store/TDM1.h"
 #include "ui/AppActions.h"
 #include "ui/AppContext.h"
@@ -33,16 +32,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-const QString FaceUp = u"voskup.bmp"_s;
-const QString FaceDown = u"voskdw.bmp"_s;
-const QString FaceRight = u"voskyes.bmp"_s;
-const QString FaceWrong = u"voskno.bmp"_s;
-const QString FaceRightDown = u"voskdw_r.bmp"_s;
-const QString FaceWrongDown = u"voskdw_w.bmp"_s;
-
-const QString RightVerdict = u"恭喜你，做对了！"_s;
-const QString WrongVerdict = u"很遗憾，做错了，请继续努力！"_s;
 
 bool citesPoints(const QuestionRecord& row)
 {
@@ -64,20 +53,18 @@ QLabel* boardHeading(const QString& text, QWidget* parent)
 TFrmLxxt::TFrmLxxt(AppContext& ctx, QWidget* parent) : TFrmLxxt(ctx, Variant{}, parent) {}
 
 TFrmLxxt::TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant), m_set(ctx.dm), m_recorder(ctx.dm)
+    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant), m_run(ctx.dm, ctx.services.clock)
 {
     BusyCursor busy;
+    ButtonFaces faces;
+    faces.load(ctx.dm.ProgramFolder(), ButtonFaces::numberFaceFiles());
     setWindowTitle(u"练习新题"_s);
     buildWindow();
+    m_board->setFaces(faces);
     m_timeLimit.setObjectName(u"timeLimit"_s);
     connect(&m_timeLimit, &QTimer::timeout, this, &TFrmLxxt::timeLimitTick);
     m_clock.setInterval(1000);
     connect(&m_clock, &QTimer::timeout, this, &TFrmLxxt::clockTick);
-    if (!m_faces.load(ctx.dm.ProgramFolder(), ButtonFaces::numberFaceFiles())) {
-        m_fatal = true;
-        busy.restore();
-        ButtonFaces::reportMissingAndQuit(ctx.services.prompts);
-    }
 }
 
 // ---- layout -------------------------------------------------------------------------------------
@@ -171,23 +158,9 @@ QWidget* TFrmLxxt::buildBoards()
     m_typeGroup = new QButtonGroup(this);
     m_typeGroup->setExclusive(true);
 
-    auto* numbers = new QWidget(boards);
-    auto* grid = new QGridLayout(numbers);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(4);
-    m_numberGroup = new QButtonGroup(this);
-    m_numberGroup->setExclusive(true);
     const QSize numberSize = compact ? QSize(36, 27) : QSize(44, 32);
-    for (int i = 0; i < GroupSize; ++i) {
-        auto* button = new FaceButton(QString::number(i + 1), numbers);
-        button->setObjectName(u"numberButton"_s + QString::number(i + 1));
-        button->setCheckable(true);
-        button->setFixedSize(numberSize);
-        m_numbers[size_t(i)] = button;
-        m_numberGroup->addButton(button, i);
-        grid->addWidget(button, i / 5, i % 5);
-        connect(button, &FaceButton::clicked, this, [this, i] { numberPressed(i); });
-    }
+    m_board = new NumberBoard(GroupSize, numberSize, u"numberButton"_s, boards);
+    connect(m_board, &NumberBoard::pressed, this, &TFrmLxxt::numberPressed);
 
     m_groupInfo = new QLabel(boards);
     m_groupInfo->setObjectName(u"groupInfo"_s);
@@ -214,7 +187,7 @@ QWidget* TFrmLxxt::buildBoards()
     column->addWidget(m_typeBoard);
     column->addSpacing(compact ? 2 : 6);
     column->addWidget(boardHeading(u"题目指示板"_s, boards));
-    column->addWidget(numbers, 0, Qt::AlignHCenter);
+    column->addWidget(m_board, 0, Qt::AlignHCenter);
     column->addLayout(info);
     column->addLayout(groupButtons);
     column->addStretch(1);
@@ -273,6 +246,7 @@ QWidget* TFrmLxxt::buildButtonRow()
     m_discard = makeButton(m_variant.discardCaption, u"btnDiscard"_s);
     m_edit = makeButton(u"修改本题"_s, u"btnEdit"_s);
     m_close = makeButton(u"关闭"_s, u"btnClose"_s);
+    m_view->setAnswerButton(m_answer);
     // Editing a question belongs to a later version of the program.
     m_edit->setEnabled(false);
     m_edit->setVisible(m_variant.editButton);
@@ -317,32 +291,26 @@ void TFrmLxxt::addTypeButton(int type, const QString& caption, bool enabled, con
 
 bool TFrmLxxt::LoadPracticeSet()
 {
-    if (m_fatal)
-        return false;
     BusyCursor busy;
-    if (!m_set.load(m_ctx.PracticeQuery))
+    if (!m_run.load(m_ctx.PracticeQuery))
         return false;
     ButtonFaces typeFaces;
-    if (!typeFaces.load(m_ctx.dm.ProgramFolder(), ButtonFaces::typeFaceFiles())) {
-        m_fatal = true;
-        busy.restore();
-        ButtonFaces::reportMissingAndQuit(m_ctx.services.prompts);
-        return false;
-    }
+    typeFaces.load(m_ctx.dm.ProgramFolder(), ButtonFaces::typeFaceFiles());
     const QPixmap up = typeFaces.face(u"vosktxup.bmp"_s);
     const QPixmap down = typeFaces.face(u"vosktxdw.bmp"_s);
     qDeleteAll(m_typeButtons);
     m_typeButtons.clear();
     addTypeButton(0, u"任意"_s, true, up, down);
-    for (const PracticeSet::Type& type : m_set.types())
-        addTypeButton(type.A1, type.B1, m_set.hasType(type.A1), up, down);
+    PracticeSet& set = m_run.set();
+    for (const PracticeSet::Type& type : set.types())
+        addTypeButton(type.A1, type.B1, set.hasType(type.A1), up, down);
     return true;
 }
 
 void TFrmLxxt::showEvent(QShowEvent* event)
 {
     FramelessDialog::showEvent(event);
-    if (!m_opened && !m_fatal && !m_typeButtons.isEmpty()) {
+    if (!m_opened && !m_typeButtons.isEmpty()) {
         m_opened = true;
         openRun();
     }
@@ -357,9 +325,9 @@ void TFrmLxxt::openRun()
     m_view->closeVerdictAtOnce();
     if (m_variant.hintFromChapter)
         setHintBoardText(m_ctx.CurrentChapterCaption);
-    m_currentRecNo = 0;
+    m_run.setCurrent(0);
     m_typeButtons.first()->click();
-    m_runStart = m_ctx.services.clock.now();
+    m_run.start();
     m_clockLabel->setText(u"0:00:00"_s);
     m_clock.start();
     m_pulse->start();
@@ -375,17 +343,15 @@ void TFrmLxxt::done(int result)
 // Closing is never refused: the last answer is recorded and the run's time goes into today's log.
 void TFrmLxxt::finishRun()
 {
-    if (!m_opened || m_finished)
+    if (!m_run.stop())
         return;
-    m_finished = true;
     BusyCursor busy;
     m_clock.stop();
     m_timeLimit.stop();
     m_pulse->stop();
-    const QString elapsed = elapsedText();
-    if (m_currentRecNo > 0)
-        RecordAnswer(m_currentRecNo, RecordMode::Silent);
-    guarded([&] { m_ctx.dm.CloseStudyRun(elapsed); });
+    if (m_run.current() > 0)
+        RecordAnswer(m_run.current(), RecordMode::Silent);
+    guarded([&] { m_run.writeStudyLog(); });
 }
 
 void TFrmLxxt::setHintBoardText(const QString& text)
@@ -397,15 +363,16 @@ void TFrmLxxt::setHintBoardText(const QString& text)
 
 void TFrmLxxt::typePressed(FaceButton* button)
 {
-    if (m_currentRecNo > 0) {
-        RecordAnswer(m_currentRecNo, RecordMode::Silent);
-        m_currentRecNo = 0;
+    if (m_run.current() > 0) {
+        RecordAnswer(m_run.current(), RecordMode::Silent);
+        m_run.setCurrent(0);
     }
     const int type = button->property("typeId").toInt();
     if (m_variant.subjectiveLabelFollowsType)
         m_view->pad()->setSubjectiveLabel(type == 0 ? u"主观"_s : button->text().left(2));
-    m_set.applyTypeFilter(type);
-    if (m_set.count() == 0) {
+    PracticeSet& set = m_run.set();
+    set.applyTypeFilter(type);
+    if (set.count() == 0) {
         button->setEnabled(false);
         if (m_pressedType && m_pressedType != button) {
             m_pressedType->click();
@@ -417,65 +384,38 @@ void TFrmLxxt::typePressed(FaceButton* button)
         return;
     }
     m_pressedType = button;
-    FillNumberButtons(GroupKind::First, m_set.count());
+    m_groups.reset(set.count());
+    FillNumberButtons();
 }
 
-void TFrmLxxt::FillNumberButtons(GroupKind kind, int total)
+// The group shown onto the number buttons; its first question is shown.
+void TFrmLxxt::FillNumberButtons()
 {
-    const int g = m_groupShown;
-    switch (kind) {
-    case GroupKind::First:
-        m_groups = (total + GroupSize - 1) / GroupSize;
-        m_groupShown = 1;
-        m_groupStart = 1;
-        m_groupCount = qMin(total, GroupSize);
-        m_previousGroup->setEnabled(false);
-        m_nextGroup->setEnabled(m_groups > 1);
-        break;
-    case GroupKind::Previous:
-        m_groupStart = (g - 2) * GroupSize + 1;
-        m_groupShown = g - 1;
-        m_groupCount = GroupSize;
-        break;
-    case GroupKind::Next:
-        m_groupStart = g * GroupSize + 1;
-        m_groupShown = g + 1;
-        m_groupCount = total < g * GroupSize + GroupSize ? total - g * GroupSize : GroupSize;
-        break;
-    }
-    m_groupInfo->setText(u"共%1组%2道题"_s.arg(m_groups).arg(total));
-    m_groupShownLabel->setText(u"第%1组"_s.arg(m_groupShown));
+    m_previousGroup->setEnabled(m_groups.hasPrevious());
+    m_nextGroup->setEnabled(m_groups.hasNext());
+    m_groupInfo->setText(m_groups.summary());
+    m_groupShownLabel->setText(m_groups.shownCaption());
     for (int i = 0; i < GroupSize; ++i) {
-        FaceButton* button = m_numbers[size_t(i)];
-        if (i < m_groupCount) {
-            const int recNo = m_groupStart + i;
-            const QuestionRecord& row = m_set.record(recNo);
-            button->setEnabled(true);
-            m_buttonRecord[size_t(i)] = recNo;
-            button->setFaces(releasedFaceOf(row), pressedFaceOf(row));
-        } else {
-            button->setEnabled(false);
-            m_buttonRecord[size_t(i)] = 0;
-            button->setFaces(m_faces.face(FaceUp), m_faces.face(FaceDown));
-        }
+        const int recNo = m_groups.recordAt(i);
+        m_board->assign(i, recNo,
+                        recNo > 0 ? m_run.markOf(m_run.set().record(recNo)) : NumberMark::Unanswered);
     }
-    m_numbers[0]->click();
+    m_board->press(0);
 }
 
 void TFrmLxxt::numberPressed(int index)
 {
-    const int recNo = m_buttonRecord[size_t(index)];
-    if (!m_set.contains(recNo))
+    const int recNo = m_board->recordOf(index);
+    PracticeSet& set = m_run.set();
+    if (!set.contains(recNo))
         return;
     m_boldStatus->clear();
-    if (m_view->verdictOpen()) {
-        m_answer->setText(u"答案"_s);
+    if (m_view->verdictOpen())
         m_view->closeVerdictAtOnce();
-    }
     m_previous->setEnabled(recNo > 1);
-    m_next->setEnabled(recNo < m_set.count());
-    ShowQuestion(m_currentRecNo, recNo);
-    showStatus(m_set.record(recNo));
+    m_next->setEnabled(recNo < set.count());
+    ShowQuestion(m_run.current(), recNo);
+    showStatus(set.record(recNo));
 }
 
 void TFrmLxxt::showStatus(const QuestionRecord& row)
@@ -495,94 +435,71 @@ void TFrmLxxt::showStatus(const QuestionRecord& row)
 void TFrmLxxt::ShowQuestion(int from, int to)
 {
     RecordAnswer(from, RecordMode::Move);
-    m_currentRecNo = to;
-    const QuestionRecord& row = m_set.record(to);
+    m_run.setCurrent(to);
+    const QuestionRecord& row = m_run.set().record(to);
     const int appearance = row.E3 >= 1 ? row.E3 + 1 : 1;
-    m_questionLine->setText(u"第%1题（第%2次出现）"_s.arg(to - m_groupStart + 1).arg(appearance));
+    m_questionLine->setText(u"第%1题（第%2次出现）"_s.arg(to - m_groups.start() + 1).arg(appearance));
     m_view->pad()->setPage(AnswerPages::AnswerPageOfType(row.A13));
     RestoreAnswerControls();
     m_view->ShowStem(m_ctx.dm, m_ctx.services.prompts, row.A1);
-    if (inGroupShown(to))
-        m_numbers[size_t(buttonIndexOf(to))]->setPressedFace(pressedFaceOf(row));
+    refreshPressedFace(to);
     startTimeLimit(row.A13);
 }
 
 void TFrmLxxt::previousQuestion()
 {
-    const int p = m_currentRecNo - 1;
-    if (p >= m_groupStart && p >= 1) {
-        m_numbers[size_t(buttonIndexOf(p))]->click();
-    } else if (m_groupShown >= 2) {
-        m_nextGroup->setEnabled(true);
-        m_previousGroup->setEnabled(m_groupShown > 2);
-        FillNumberButtons(GroupKind::Previous, m_set.count());
-    }
+    step(m_groups.stepBack(m_run.current()));
 }
 
 void TFrmLxxt::nextQuestion()
 {
-    const int q = m_currentRecNo + 1;
-    if (q <= m_groupStart + m_groupCount - 1) {
-        m_numbers[size_t(buttonIndexOf(q))]->click();
-    } else if (m_groupShown < m_groups) {
-        m_previousGroup->setEnabled(true);
-        m_nextGroup->setEnabled(m_groups - m_groupShown > 1);
-        FillNumberButtons(GroupKind::Next, m_set.count());
-    }
+    step(m_groups.stepOn(m_run.current()));
 }
 
 void TFrmLxxt::previousGroup()
 {
-    if (m_groupShown < 2)
-        return;
-    m_nextGroup->setEnabled(true);
-    m_previousGroup->setEnabled(m_groupShown > 2);
-    FillNumberButtons(GroupKind::Previous, m_set.count());
+    if (m_groups.previous())
+        FillNumberButtons();
 }
 
 void TFrmLxxt::nextGroup()
 {
-    if (m_groupShown >= m_groups)
-        return;
-    m_previousGroup->setEnabled(true);
-    m_nextGroup->setEnabled(m_groups - m_groupShown > 1);
-    FillNumberButtons(GroupKind::Next, m_set.count());
+    if (m_groups.next())
+        FillNumberButtons();
+}
+
+void TFrmLxxt::step(QuestionGroups::Step step)
+{
+    if (step.kind == QuestionGroups::Step::Press)
+        m_board->press(step.index);
+    else if (step.kind == QuestionGroups::Step::NewGroup)
+        FillNumberButtons();
 }
 
 // ---- answers ------------------------------------------------------------------------------------
 
 bool TFrmLxxt::RecordAnswer(int recNo, RecordMode mode)
 {
-    if (!m_set.contains(recNo))
-        return false;
-    QuestionRecord& row = m_set.record(recNo);
-    const QString answer = m_view->pad()->answer();
+    PracticeRun::Recorded recorded = PracticeRun::Recorded::Skipped;
     try {
-        // A question left without an answer only needs its run answer cleared, when it has one.
-        if (!answer.isEmpty() || !row.E2_1.isEmpty())
-            m_recorder.record(row, answer);
+        recorded = m_run.record(recNo, m_view->pad()->answer(), mode);
     } catch (const std::exception& e) {
         ErrorPrompt::show(m_ctx.services.prompts, e);
         return false;
     }
-    const bool shown = inGroupShown(recNo);
-    if (!answer.isEmpty()) {
-        if (mode == RecordMode::Check) {
-            m_points->setEnabled(citesPoints(row));
-            if (shown)
-                m_numbers[size_t(buttonIndexOf(recNo))]->setPressedFace(pressedFaceOf(row));
-            m_answer->setEnabled(!AnswerPages::isNoAnswerType(row.A13));
-        } else if (mode == RecordMode::Move && shown) {
-            m_numbers[size_t(buttonIndexOf(recNo))]->setReleasedFace(releasedFaceOf(row));
-        }
-        return true;
-    }
+    if (recorded == PracticeRun::Recorded::Skipped)
+        return false;
+    const QuestionRecord& row = m_run.set().record(recNo);
     if (mode == RecordMode::Check) {
-        if (shown)
-            m_numbers[size_t(buttonIndexOf(recNo))]->setPressedFace(pressedFaceOf(row));
-        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"请先做出答案！"_s, 1, 1, u"NO"_s);
-    } else if (mode == RecordMode::Move && shown) {
-        m_numbers[size_t(buttonIndexOf(recNo))]->setReleasedFace(m_faces.face(FaceUp));
+        refreshPressedFace(recNo);
+        if (recorded == PracticeRun::Recorded::Answer) {
+            m_points->setEnabled(citesPoints(row));
+            m_answer->setEnabled(!AnswerPages::isNoAnswerType(row.A13));
+        } else {
+            m_ctx.services.prompts.MessageDialog(u"提示"_s, u"请先做出答案！"_s, 1, 1, u"NO"_s);
+        }
+    } else if (mode == RecordMode::Move && m_groups.contains(recNo)) {
+        m_board->setReleasedMark(m_groups.indexOf(recNo), m_run.markOf(row));
     }
     return true;
 }
@@ -613,26 +530,16 @@ void TFrmLxxt::RestoreAnswerControls()
 
 void TFrmLxxt::finishClicked()
 {
-    if (m_currentRecNo >= 1)
-        RecordAnswer(m_currentRecNo, RecordMode::Check);
+    if (m_run.current() >= 1)
+        RecordAnswer(m_run.current(), RecordMode::Check);
 }
 
-// The verdict is the recorder's rule: right exactly when the answer on the page equals A2.
 void TFrmLxxt::answerClicked()
 {
-    const QuestionRecord* row = currentRecord();
-    if (m_view->verdictOpen() || !row) {
-        m_answer->setText(u"答案"_s);
+    if (const QuestionRecord* row = currentRecord())
+        m_view->toggleVerdict(row->A2);
+    else if (m_view->verdictOpen())
         m_view->slideVerdict(false);
-        return;
-    }
-    AnswerPad* pad = m_view->pad();
-    const QString mine = pad->answer();
-    m_view->setVerdict(mine == row->A2 ? RightVerdict : WrongVerdict,
-                       AnswerPad::shownAnswer(pad->page(), mine),
-                       AnswerPad::shownAnswer(pad->page(), row->A2));
-    m_answer->setText(u"返回"_s);
-    m_view->slideVerdict(true);
 }
 
 void TFrmLxxt::noteClicked()
@@ -660,17 +567,15 @@ void TFrmLxxt::pointsClicked()
 
 void TFrmLxxt::discardClicked()
 {
-    QuestionRecord* row = currentRecord();
-    if (!row)
+    if (!currentRecord())
         return;
     guarded([&] {
-        QuestionEdits edits(m_ctx.dm);
         if (m_discard->text() == m_variant.discardCaption) {
-            edits.discard(*row);
+            m_run.discard();
             m_redStatus->setText(u"本题已被您作废！"_s);
             m_discard->setText(u"取消作废"_s);
         } else {
-            edits.undiscard(*row);
+            m_run.undiscard();
             m_redStatus->setText(u"本题曾被作废，现已被您取消！"_s);
             m_discard->setText(m_variant.discardCaption);
         }
@@ -702,8 +607,7 @@ void TFrmLxxt::timeLimitTick()
     }
     m_timeLimit.stop();
     m_ctx.services.prompts.MessageDialog(u"提示"_s, u"到时间了"_s, 1, 1, u"NO"_s);
-    if (QuestionRecord* row = currentRecord())
-        guarded([&] { QuestionEdits(m_ctx.dm).markTimedOut(*row); });
+    guarded([&] { m_run.markTimedOut(); });
 }
 
 int TFrmLxxt::gaugeValue() const
@@ -714,13 +618,6 @@ int TFrmLxxt::gaugeValue() const
 void TFrmLxxt::clockTick()
 {
     m_clockLabel->setText(elapsedText());
-}
-
-QString TFrmLxxt::elapsedText() const
-{
-    if (!m_runStart.isValid())
-        return u"0:00:00"_s;
-    return CodeSchemes::FormatDuration(qMax<qint64>(0, m_runStart.secsTo(m_ctx.services.clock.now())));
 }
 
 void TFrmLxxt::keyPressEvent(QKeyEvent* event)
@@ -739,33 +636,10 @@ void TFrmLxxt::keyPressEvent(QKeyEvent* event)
 
 // ---- helpers ------------------------------------------------------------------------------------
 
-bool TFrmLxxt::inGroupShown(int recNo) const
+void TFrmLxxt::refreshPressedFace(int recNo)
 {
-    return recNo >= m_groupStart && recNo <= m_groupStart + m_groupCount - 1;
-}
-
-int TFrmLxxt::buttonIndexOf(int recNo) const
-{
-    return recNo % GroupSize == 0 ? GroupSize - 1 : recNo % GroupSize - 1;
-}
-
-QPixmap TFrmLxxt::releasedFaceOf(const QuestionRecord& row) const
-{
-    if (!row.answeredInRun())
-        return m_faces.face(FaceUp);
-    return m_faces.face(row.rightInRun() ? FaceRight : FaceWrong);
-}
-
-QPixmap TFrmLxxt::pressedFaceOf(const QuestionRecord& row) const
-{
-    if (!row.answeredInRun())
-        return m_faces.face(FaceDown);
-    return m_faces.face(row.rightInRun() ? FaceRightDown : FaceWrongDown);
-}
-
-QuestionRecord* TFrmLxxt::currentRecord()
-{
-    return m_set.contains(m_currentRecNo) ? &m_set.record(m_currentRecNo) : nullptr;
+    if (m_groups.contains(recNo))
+        m_board->setPressedMark(m_groups.indexOf(recNo), m_run.markOf(m_run.set().record(recNo)));
 }
 
 template <class Work> void TFrmLxxt::guarded(Work&& work)

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "question/ButtonFaces.h"
-#include "store/PracticeSet.h"
+#include "question/NumberBoard.h"
+#include "question/PracticeRun.h"
+#include "question/QuestionGroups.h"
 
-#include "store/AnswerRecorder.h"
 #include "ui/FramelessDialog.h"
 
-#include <QDateTime>
 #include <QTimer>
-
-#include <array>
 
 class AppContext;
 class FaceButton;
@@ -23,49 +20,37 @@ class QuestionView;
 
 // The practice window "练习新题": one run over the set the chapter browser chose.
 // The set can be narrowed to one question type, is paged in groups of 20
-// number buttons, and every answer left behind is recorded and counted.
+// number buttons, and every answer left behind is recorded and counted. The
+// window wires a PracticeRun, its QuestionGroups, a NumberBoard and a QuestionView.
 class TFrmLxxt : public FramelessDialog
 {
     Q_OBJECT
 
 public:
-    static constexpr int GroupSize = 20;
+    static constexpr int GroupSize = QuestionGroups::PracticeSize;
     static constexpr int GaugeSteps = 100;
 
-    enum class RecordMode
-    {
-        Move,   // leaving a question: its number button shows right / wrong / not answered
-        Check,  // "完成": the verdict on the pressed button, "答案" and "考点" follow
-        Silent, // a type change or closing: nothing shown
-    };
-    enum class GroupKind
-    {
-        First,
-        Previous,
-        Next
-    };
-
+    // Throws MissingPicture when a number-button picture cannot be read.
     explicit TFrmLxxt(AppContext& ctx, QWidget* parent = nullptr);
 
     // Clears every run answer, reads PracticeQuery and lays out the type buttons.
-    // False when the set is empty, or when a picture is missing (fatalError(); the
-    // program is then ending). A database failure is thrown as StoreError.
+    // False when the set is empty. A missing type-button picture is thrown as
+    // MissingPicture, a database failure as StoreError.
     bool LoadPracticeSet();
-    bool fatalError() const { return m_fatal; }
 
     void setHintBoardText(const QString& text);
-    PracticeSet& practiceSet() { return m_set; }
+    PracticeSet& practiceSet() { return m_run.set(); }
     QuestionView* questionView() const { return m_view; }
-    int CurrentRecNo() const { return m_currentRecNo; }
-    int GroupStart() const { return m_groupStart; }
-    int GroupCount() const { return m_groupCount; }
-    int groupShown() const { return m_groupShown; }
-    int groupTotal() const { return m_groups; }
+    int CurrentRecNo() const { return m_run.current(); }
+    int GroupStart() const { return m_groups.start(); }
+    int GroupCount() const { return m_groups.count(); }
+    int groupShown() const { return m_groups.shown(); }
+    int groupTotal() const { return m_groups.groups(); }
     // The record number each number button carries (0 for a spare button).
-    int recordOfButton(int index) const { return m_buttonRecord[size_t(index)]; }
-    FaceButton* numberButton(int index) const { return m_numbers[size_t(index)]; }
+    int recordOfButton(int index) const { return m_board->recordOf(index); }
+    FaceButton* numberButton(int index) const { return m_board->button(index); }
     // The face a picture file gives, to compare with a button's.
-    QPixmap face(const QString& file) const { return m_faces.face(file); }
+    QPixmap face(const QString& file) const { return m_board->face(file); }
 
     bool RecordAnswer(int recNo, RecordMode mode);
     void RestoreAnswerControls();
@@ -76,7 +61,7 @@ public:
     int timeLimitInterval() const { return m_timeLimit.interval(); }
     bool timeLimitRunning() const { return m_timeLimit.isActive(); }
     int gaugeValue() const;
-    QString elapsedText() const;
+    QString elapsedText() const { return m_run.elapsedText(); }
 
     void done(int result) override;
 
@@ -107,7 +92,7 @@ private:
     void openRun();
     void finishRun();
     void typePressed(FaceButton* button);
-    void FillNumberButtons(GroupKind kind, int total);
+    void FillNumberButtons();
     void numberPressed(int index);
     void ShowQuestion(int from, int to);
     void showStatus(const QuestionRecord& row);
@@ -115,6 +100,7 @@ private:
     void nextQuestion();
     void previousGroup();
     void nextGroup();
+    void step(QuestionGroups::Step step);
     void startTimeLimit(int type);
 
     void finishClicked();
@@ -124,28 +110,15 @@ private:
     void discardClicked();
     void settingsClicked();
 
-    bool inGroupShown(int recNo) const;
-    int buttonIndexOf(int recNo) const;
-    QPixmap releasedFaceOf(const QuestionRecord& row) const;
-    QPixmap pressedFaceOf(const QuestionRecord& row) const;
-    QuestionRecord* currentRecord();
+    void refreshPressedFace(int recNo);
+    QuestionRecord* currentRecord() { return m_run.currentRecord(); }
     template <class Work> void guarded(Work&& work);
 
     AppContext& m_ctx;
     Variant m_variant;
-    PracticeSet m_set;
-    AnswerRecorder m_recorder;
-    ButtonFaces m_faces;
-    bool m_fatal = false;
+    PracticeRun m_run;
+    QuestionGroups m_groups;
     bool m_opened = false;
-    bool m_finished = false;
-
-    int m_currentRecNo = 0;
-    int m_groupStart = 1;
-    int m_groupCount = 0;
-    int m_groupShown = 1;
-    int m_groups = 0;
-    std::array<int, GroupSize> m_buttonRecord{};
 
     QLabel* m_hintBoard = nullptr;
     QLabel* m_questionLine = nullptr;
@@ -160,8 +133,7 @@ private:
     QButtonGroup* m_typeGroup = nullptr;
     QVector<FaceButton*> m_typeButtons;
     FaceButton* m_pressedType = nullptr;
-    QButtonGroup* m_numberGroup = nullptr;
-    std::array<FaceButton*, GroupSize> m_numbers{};
+    NumberBoard* m_board = nullptr;
     QLabel* m_groupInfo = nullptr;
     QLabel* m_groupShownLabel = nullptr;
     QPushButton* m_previousGroup = nullptr;
@@ -180,5 +152,4 @@ private:
 
     QTimer m_timeLimit;
     QTimer m_clock;
-    QDateTime m_runStart;
 };

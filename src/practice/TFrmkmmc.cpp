@@ -3,6 +3,8 @@
 #include "ChapterNameDelegate.h"
 #include "ChapterTableModel.h"
 #include "TFrmLxxt.h"
+#include "question/ButtonFaces.h"
+#include "question/MissingPicture.h"
 #include "ui/ErrorPrompt.h"
 
 #include "platform/ModalRunner.h"
@@ -21,6 +23,8 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <optional>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -288,21 +292,26 @@ void TFrmkmmc::startPractice(PracticeMode mode, bool fromDoubleClick)
 bool TFrmkmmc::runPractice(PracticeMode mode, bool fromDoubleClick)
 {
     BusyCursor busy;
-    TFrmLxxt practice(m_ctx, this);
-    if (!practice.LoadPracticeSet()) {
-        busy.restore();
-        if (practice.fatalError()) {
-            // The program is ending; the browser closes on the way out.
-            reject();
-            return false;
+    std::optional<TFrmLxxt> practice;
+    try {
+        practice.emplace(m_ctx, this);
+        if (!practice->LoadPracticeSet()) {
+            busy.restore();
+            showEmptySetMessage(mode, fromDoubleClick);
+            return true;
         }
-        showEmptySetMessage(mode, fromDoubleClick);
-        return true;
+    } catch (const MissingPicture&) {
+        practice.reset();
+        busy.restore();
+        ButtonFaces::reportMissingAndQuit(m_ctx.services.prompts);
+        // The program is ending; the browser closes on the way out.
+        reject();
+        return false;
     }
     busy.restore();
     // Hidden, not closed: QDialog::hide would end the browser's own modal run.
     QWidget::setVisible(false);
-    m_ctx.services.windows.run(practice);
+    m_ctx.services.windows.run(*practice);
     return true;
 }
 

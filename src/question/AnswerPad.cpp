@@ -275,7 +275,8 @@ QString AnswerPad::hintOfPage(int page)
 bool AnswerPad::pressLetter(int key)
 {
     const int p = page();
-    if (p != Single && p != Multiple)
+    // A disabled pad (an exam inspected or paused) keeps its answer.
+    if (!isEnabled() || (p != Single && p != Multiple))
         return false;
     const int index = key - Qt::Key_A;
     if (index < 0 || index >= OptionCount)

@@ -53,7 +53,8 @@ public:
     // The hint of a page, shown while the mouse is over the answer area.
     static QString hintOfPage(int page);
 
-    // Keys A..F: "单选" presses the option, "多选" toggles it; false when the key did nothing.
+    // Keys A..F: "单选" presses the option, "多选" toggles it; false when the key did
+    // nothing, as on a disabled pad.
     bool pressLetter(int key);
 
     QAbstractButton* option(int page, int index) const;

@@ -1,5 +1,7 @@
 #include "ButtonFaces.h"
 
+#include "MissingPicture.h"
+
 #include "platform/Prompts.h"
 
 #include <QCoreApplication>
@@ -18,18 +20,15 @@ QStringList ButtonFaces::typeFaceFiles()
     return {u"vosktxup.bmp"_s, u"vosktxdw.bmp"_s};
 }
 
-bool ButtonFaces::load(const QString& programFolder, const QStringList& files)
+void ButtonFaces::load(const QString& programFolder, const QStringList& files)
 {
     const QDir pic(QDir(programFolder).filePath(u"pic"_s));
     for (const QString& file : files) {
         QPixmap picture(pic.filePath(file));
-        if (picture.isNull()) {
-            m_missing = file;
-            return false;
-        }
+        if (picture.isNull())
+            throw MissingPicture(file);
         m_faces.insert(file, picture);
     }
-    return true;
 }
 
 void ButtonFaces::reportMissingAndQuit(Prompts& prompts)

@@ -8,7 +8,8 @@
 class Prompts;
 
 // Button pictures read from the program folder's pic/ ("voskup.bmp" ...).
-// A missing picture is fatal for the window that needs it.
+// A missing picture is fatal for the window that needs it: load() throws
+// MissingPicture and the window's creator ends the program.
 class ButtonFaces
 {
 public:
@@ -16,17 +17,16 @@ public:
     static QStringList numberFaceFiles();
     static QStringList typeFaceFiles();
 
-    // Reads every file; false (and the first missing name in missing()) when one cannot be read.
-    bool load(const QString& programFolder, const QStringList& files);
+    // Reads every file; throws MissingPicture, naming the first one that cannot be read.
+    void load(const QString& programFolder, const QStringList& files);
     QPixmap face(const QString& file) const { return m_faces.value(file); }
-    const QString& missing() const { return m_missing; }
     void release() { m_faces.clear(); }
 
-    // "无法提取资源文件！", then the program ends: every event loop is told to
-    // finish with code 1, so the windows unwind and main() returns 1.
+    // For the creator of a window that threw MissingPicture: "无法提取资源文件！",
+    // then every event loop is told to finish with code 1, so the windows unwind
+    // and main() returns 1.
     static void reportMissingAndQuit(Prompts& prompts);
 
 private:
     QHash<QString, QPixmap> m_faces;
-    QString m_missing;
 };

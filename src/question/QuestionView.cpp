@@ -36,6 +36,9 @@ QTextEdit* stemPane(const QString& name, const QString& accessible, QWidget* par
     return pane;
 }
 
+const QString RightVerdict = u"恭喜你，做对了！"_s;
+const QString WrongVerdict = u"很遗憾，做错了，请继续努力！"_s;
+
 bool isTextInput(const QWidget* widget)
 {
     return qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
@@ -153,11 +156,39 @@ void QuestionView::setVerdict(const QString& heading, const QString& mine, const
     m_verdict->setVerdict(heading, mine, correct);
 }
 
+QString QuestionView::verdictHeading(const QString& mine, const QString& correct)
+{
+    return mine == correct ? RightVerdict : WrongVerdict;
+}
+
+void QuestionView::setAnswerButton(QAbstractButton* button)
+{
+    m_answerButton = button;
+    if (m_answerButton)
+        m_answerButton->setText(m_verdictOpen ? u"返回"_s : u"答案"_s);
+}
+
+// Right exactly when the answer on the page equals the correct one: the recorder's rule.
+void QuestionView::toggleVerdict(const QString& correct)
+{
+    if (m_verdictOpen) {
+        slideVerdict(false);
+        return;
+    }
+    const int page = m_pad->page();
+    const QString mine = m_pad->answer();
+    setVerdict(verdictHeading(mine, correct), AnswerPad::shownAnswer(page, mine),
+               AnswerPad::shownAnswer(page, correct));
+    slideVerdict(true);
+}
+
 // The panel grows from the left by 20 pixels a step, repainting after each one, and shrinks the same way.
 void QuestionView::slideVerdict(bool open)
 {
     const int full = m_stemArea->width();
     m_verdictOpen = open;
+    if (m_answerButton)
+        m_answerButton->setText(open ? u"返回"_s : u"答案"_s);
     m_verdict->setGeometry(0, 0, full, m_stemArea->height());
     if (open) {
         m_verdictClip->show();
@@ -175,6 +206,8 @@ void QuestionView::slideVerdict(bool open)
 void QuestionView::closeVerdictAtOnce()
 {
     m_verdictOpen = false;
+    if (m_answerButton)
+        m_answerButton->setText(u"答案"_s);
     m_verdictClip->setGeometry(0, 0, 0, m_stemArea->height());
     m_verdictClip->hide();
 }
@@ -208,6 +241,9 @@ bool QuestionView::handleKey(const QKeyEvent& event, QAbstractButton* previous, 
     if (page != AnswerPad::Single && page != AnswerPad::Multiple)
         return false;
     if (isTextInput(QApplication::focusWidget()))
+        return false;
+    // Ctrl+C, Alt+F and the like belong to the window, not to the options.
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
     switch (event.key()) {
     case Qt::Key_Backspace:

@@ -49,6 +49,12 @@ public:
 
     // The answer panel: the verdict texts, sliding open over the stem area and closed again.
     void setVerdict(const QString& heading, const QString& mine, const QString& correct);
+    // "恭喜你，做对了！" when mine equals correct exactly, else "很遗憾，做错了，请继续努力！".
+    static QString verdictHeading(const QString& mine, const QString& correct);
+    // The window's "答案" button, which reads "返回" while the panel is open.
+    void setAnswerButton(QAbstractButton* button);
+    // "答案": opens the verdict on the pad's answer against correct, or closes it when open.
+    void toggleVerdict(const QString& correct);
     void slideVerdict(bool open);
     void closeVerdictAtOnce();
     bool verdictOpen() const { return m_verdictOpen; }
@@ -56,7 +62,8 @@ public:
 
     // The keyboard of the answer area, active on "单选" and "多选" while no text pane
     // or field holds the focus: Backspace and Enter press previous / next when they
-    // are enabled, A..F choose options. True when the key was used.
+    // are enabled, A..F choose options unless Ctrl or Alt is held or the pad is
+    // disabled. True when the key was used.
     bool handleKey(const QKeyEvent& event, QAbstractButton* previous, QAbstractButton* next);
 
 protected:
@@ -73,5 +80,6 @@ private:
     QWidget* m_verdictClip = nullptr;
     VerdictPanel* m_verdict = nullptr;
     AnswerPad* m_pad = nullptr;
+    QAbstractButton* m_answerButton = nullptr;
     bool m_verdictOpen = false;
 };

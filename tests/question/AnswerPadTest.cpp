@@ -1,5 +1,6 @@
 #include "question/AnswerPad.h"
 #include "question/QuestionView.h"
+#include "question/VerdictPanel.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -162,4 +163,98 @@ TEST(AnswerKeys, lettersChooseOptionsOnlyOnTheChoicePages)
         EXPECT_EQ(pad->answer(page), u""_s) << page;
     }
     EXPECT_EQ(previousClicks, 1);
+}
+
+TEST(AnswerKeys, lettersLeaveTheAnswerAloneWithCtrlOrAltOrOnADisabledPad)
+{
+    struct Case
+    {
+        const char* name;
+        Qt::KeyboardModifiers modifiers;
+        bool padEnabled;
+        bool viewEnabled;
+        QString answer; // after C on a pad holding "A"
+    };
+    const Case cases[] = {
+        {"plain", Qt::NoModifier, true, true, u"C"_s},
+        {"shift", Qt::ShiftModifier, true, true, u"C"_s},
+        {"ctrl", Qt::ControlModifier, true, true, u"A"_s},
+        {"alt", Qt::AltModifier, true, true, u"A"_s},
+        {"ctrl+alt", Qt::ControlModifier | Qt::AltModifier, true, true, u"A"_s},
+        {"pad disabled", Qt::NoModifier, false, true, u"A"_s},
+        {"view disabled", Qt::NoModifier, true, false, u"A"_s}, // the exam paused
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        QuestionView view;
+        AnswerPad* pad = view.pad();
+        for (int page : {AnswerPad::Single, AnswerPad::Multiple}) {
+            pad->setPage(page);
+            pad->setAnswer(page, u"A"_s, 4);
+            pad->setEnabled(k.padEnabled);
+            view.setEnabled(k.viewEnabled);
+            const QKeyEvent event(QEvent::KeyPress, Qt::Key_C, k.modifiers);
+            const bool used = view.handleKey(event, nullptr, nullptr);
+            EXPECT_EQ(used, k.answer == u"C"_s) << page;
+            EXPECT_EQ(pad->answer(), page == AnswerPad::Multiple && used ? u"AC"_s : k.answer) << page;
+            view.setEnabled(true);
+            pad->setEnabled(true);
+        }
+    }
+}
+
+TEST(AnswerKeys, aDisabledPadStillLetsBackspaceAndEnterMove)
+{
+    QuestionView view;
+    QPushButton previous(u"上一题"_s);
+    QPushButton next(u"下一题"_s);
+    int moves = 0;
+    QObject::connect(&previous, &QPushButton::clicked, [&] { ++moves; });
+    QObject::connect(&next, &QPushButton::clicked, [&] { ++moves; });
+    view.pad()->setPage(AnswerPad::Single);
+    view.pad()->setEnabled(false); // an inspected paper: moving on, not answering
+    EXPECT_TRUE(view.handleKey(key(Qt::Key_Backspace), &previous, &next));
+    EXPECT_TRUE(view.handleKey(key(Qt::Key_Return), &previous, &next));
+    EXPECT_EQ(moves, 2);
+}
+
+TEST(Verdict, theAnswerButtonOpensTheVerdictOnThePadsAnswerAndClosesIt)
+{
+    struct Case
+    {
+        int page;
+        QString chosen;
+        QString correct;
+        QString heading, mine, shownCorrect;
+    };
+    const QString right = u"恭喜你，做对了！"_s;
+    const QString wrong = u"很遗憾，做错了，请继续努力！"_s;
+    const Case cases[] = {
+        {AnswerPad::Single, u"B"_s, u"B"_s, right, u"B"_s, u"B"_s},
+        {AnswerPad::Multiple, u"DA"_s, u"AD"_s, right, u"AD"_s, u"AD"_s},
+        {AnswerPad::Multiple, u"A"_s, u"AD"_s, wrong, u"A"_s, u"AD"_s},
+        {AnswerPad::TrueFalse, u"B"_s, u"A"_s, wrong, u"错"_s, u"对"_s},
+        {AnswerPad::Single, u""_s, u"c"_s, wrong, u""_s, u"c"_s},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.chosen.toStdString() + " / " + k.correct.toStdString());
+        QuestionView view;
+        view.resize(600, 400);
+        QPushButton answer(u"答案"_s);
+        view.setAnswerButton(&answer);
+        view.pad()->setPage(k.page);
+        view.pad()->setAnswer(k.page, k.chosen, 4);
+        view.toggleVerdict(k.correct);
+        EXPECT_TRUE(view.verdictOpen());
+        EXPECT_EQ(answer.text(), u"返回"_s);
+        EXPECT_EQ(view.verdictPanel()->heading(), k.heading);
+        EXPECT_EQ(view.verdictPanel()->mine(), k.mine);
+        EXPECT_EQ(view.verdictPanel()->correct(), k.shownCorrect);
+        view.toggleVerdict(k.correct);
+        EXPECT_FALSE(view.verdictOpen());
+        EXPECT_EQ(answer.text(), u"答案"_s);
+        view.toggleVerdict(k.correct);
+        view.closeVerdictAtOnce(); // another question is shown
+        EXPECT_EQ(answer.text(), u"答案"_s);
+    }
 }
