@@ -53,7 +53,8 @@ QLabel* boardHeading(const QString& text, QWidget* parent)
 TFrmLxxt::TFrmLxxt(AppContext& ctx, QWidget* parent) : TFrmLxxt(ctx, Variant{}, parent) {}
 
 TFrmLxxt::TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant), m_run(ctx.dm, ctx.services.clock)
+    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant),
+      m_run(ctx.dm, ctx.services.clock, variant.policy)
 {
     BusyCursor busy;
     ButtonFaces faces;

@@ -73,6 +73,7 @@ protected:
         bool editButton = true; // "修改本题" and "本题被您修改过"
         bool subjectiveLabelFollowsType = true;
         bool hintFromChapter = true; // the hint board shows CurrentChapterCaption
+        RecordPolicy policy;
     };
     TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent);
 
