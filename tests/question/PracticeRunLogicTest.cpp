@@ -46,7 +46,7 @@ class PracticeRuns : public ::testing::Test, protected RunBank
 
 } // namespace
 
-TEST(PracticeRun, thePolicySaysInWhichModesAnAnswerIsRecorded)
+TEST(RecordPolicies, sayInWhichModesARunRecordsAnAnswer)
 {
     using R = PracticeRun::Recorded;
     struct Case
