@@ -57,7 +57,7 @@ QString copyInto(SQLite::Database& bank, const QString& path)
 
 QString verify(const QString& path)
 {
-    const QString problem = BankConnection::quickCheckFile(path);
+    const QString problem = BankConnection::checkFile(path).problem;
     return problem.isEmpty() ? QString() : u"备份副本未通过完整性检查（"_s + problem + u"）"_s;
 }
 
@@ -135,7 +135,7 @@ BackupResult BankBackup::restore(const BackupFile& backup, const QString& setAsi
 {
     if (existsWithJournal(setAside))
         return restoreFailed(u"文件已存在 "_s + setAside);
-    if (const QString problem = BankConnection::quickCheckFile(backup.path); !problem.isEmpty())
+    if (const QString problem = BankConnection::checkFile(backup.path).problem; !problem.isEmpty())
         return restoreFailed(u"备份 "_s + backup.path + u" 无法使用（"_s + problem + u"）"_s);
     // The backup is copied beside the bank first, so that a full disk stops here.
     const QString incoming = m_bankPath + u".restore"_s;

@@ -43,11 +43,18 @@ QString plainReason(int code, const QString& path)
 struct Refusal
 {
     QString reason;
+    bool damage = false;
 };
 
-void pragma(SQLite::Database& db, const char* sql)
+bool isDamage(const SQLite::Exception& e)
 {
-    db.exec(sql);
+    const int code = e.getErrorCode() & 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+Refusal refusalOf(const SQLite::Exception& e, const QString& path)
+{
+    return {BankConnection::reasonOf(e, path), isDamage(e)};
 }
 
 // Settings that keep a hostile file from running code or corrupting memory.
@@ -57,8 +64,8 @@ void harden(SQLite::Database& db)
     int defensive = 0;
     if (sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, &defensive) != SQLITE_OK || defensive != 1)
         throw Refusal{u"无法启用数据库的防护设置"_s};
-    pragma(db, "PRAGMA trusted_schema=OFF");
-    pragma(db, "PRAGMA cell_size_check=ON");
+    db.exec("PRAGMA trusted_schema=OFF");
+    db.exec("PRAGMA cell_size_check=ON");
 }
 
 std::unique_ptr<SQLite::Database> connectTo(const QString& path, int flags)
@@ -70,7 +77,7 @@ std::unique_ptr<SQLite::Database> connectTo(const QString& path, int flags)
         harden(*db);
         return db;
     } catch (const SQLite::Exception& e) {
-        throw Refusal{BankConnection::reasonOf(e, path)};
+        throw refusalOf(e, path);
     }
 }
 
@@ -89,12 +96,22 @@ std::unique_ptr<SQLite::Database> connectForWriting(const QString& path)
         mode.reset();
         if (journal.compare(u"wal"_s, Qt::CaseInsensitive) != 0)
             throw Refusal{u"无法启用预写日志（WAL），当前日志模式为 "_s + journal};
-        pragma(*db, "PRAGMA synchronous=FULL");
-        pragma(*db, "PRAGMA foreign_keys=ON");
+        db->exec("PRAGMA synchronous=FULL");
+        db->exec("PRAGMA foreign_keys=ON");
     } catch (const SQLite::Exception& e) {
-        throw Refusal{BankConnection::reasonOf(e, path)};
+        throw refusalOf(e, path);
     }
     return db;
+}
+
+// One finding is enough to call the file damaged; looking for more only costs time.
+QString quickCheckFinding(SQLite::Database& db)
+{
+    SQLite::Statement check(db, "PRAGMA quick_check(1)");
+    if (!check.executeStep())
+        return u"完整性检查没有结果"_s;
+    const QString finding = QString::fromStdString(check.getColumn(0).getString());
+    return finding == u"ok"_s ? QString() : finding;
 }
 
 } // namespace
@@ -103,15 +120,6 @@ std::unique_ptr<SQLite::Database> BankConnection::open(const QString& path)
 {
     try {
         return connectForWriting(path);
-    } catch (const Refusal& refusal) {
-        throw StoreError(failureMessage(path, refusal.reason));
-    }
-}
-
-std::unique_ptr<SQLite::Database> BankConnection::openForReading(const QString& path)
-{
-    try {
-        return connectTo(path, SQLite::OPEN_READONLY);
     } catch (const Refusal& refusal) {
         throw StoreError(failureMessage(path, refusal.reason));
     }
@@ -135,22 +143,23 @@ QString BankConnection::reasonOf(const std::exception& error, const QString& pat
 QString BankConnection::quickCheck(SQLite::Database& db)
 {
     try {
-        // One finding is enough to call the file damaged; looking for more only costs time.
-        SQLite::Statement check(db, "PRAGMA quick_check(1)");
-        if (!check.executeStep())
-            return u"完整性检查没有结果"_s;
-        const QString finding = QString::fromStdString(check.getColumn(0).getString());
-        return finding == u"ok"_s ? QString() : finding;
+        return quickCheckFinding(db);
     } catch (const SQLite::Exception& e) {
         return reasonOf(e, QString::fromStdString(db.getFilename()));
     }
 }
 
-QString BankConnection::quickCheckFile(const QString& path)
+BankConnection::FileCheck BankConnection::checkFile(const QString& path)
 {
     try {
-        return quickCheck(*connectTo(path, SQLite::OPEN_READONLY));
+        // Read-write (never create) only so that closing removes the -wal and -shm a WAL file needs
+        // while open; the check itself writes nothing.
+        const QString finding = quickCheckFinding(*connectTo(path, SQLite::OPEN_READWRITE));
+        return {finding.isEmpty() ? FileState::Sound : FileState::Damaged, finding};
+    } catch (const SQLite::Exception& e) {
+        const Refusal refusal = refusalOf(e, path);
+        return {refusal.damage ? FileState::Damaged : FileState::Unreadable, refusal.reason};
     } catch (const Refusal& refusal) {
-        return refusal.reason;
+        return {refusal.damage ? FileState::Damaged : FileState::Unreadable, refusal.reason};
     }
 }

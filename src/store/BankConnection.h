@@ -16,12 +16,23 @@ class BankConnection
 public:
     static constexpr int BusyTimeoutMs = 2000;
 
+    enum class FileState
+    {
+        Sound,
+        Damaged,
+        Unreadable
+    };
+    struct FileCheck
+    {
+        FileState state = FileState::Sound;
+        // quick_check's first finding, or why the file could not be read; empty when sound.
+        QString problem;
+    };
+
     // Opens an existing bank for reading and writing; never creates one. Refuses a
     // bank that would open read-only or could not switch to WAL. Throws StoreError
     // carrying failureMessage().
     static std::unique_ptr<SQLite::Database> open(const QString& path);
-    // Opens a file only to read it (a backup, a file to check), with the same hardening.
-    static std::unique_ptr<SQLite::Database> openForReading(const QString& path);
 
     // "无法连接数据库！" and, on a second line, the file and why it could not be used.
     static QString failureMessage(const QString& path, const QString& reason);
@@ -30,6 +41,7 @@ public:
 
     // Empty when PRAGMA quick_check finds nothing wrong, else its first finding.
     static QString quickCheck(SQLite::Database& db);
-    // The same for a file, on a connection of its own; a file that cannot be opened fails.
-    static QString quickCheckFile(const QString& path);
+    // The same for a file, on a connection of its own that writes nothing. A file that cannot be
+    // opened is damaged when SQLite says so, else unreadable (missing, locked, no access).
+    static FileCheck checkFile(const QString& path);
 };

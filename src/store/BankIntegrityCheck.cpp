@@ -16,6 +16,23 @@ BankIntegrityCheck::Verdict BankIntegrityCheck::check(SQLite::Database& bank) co
     return problem.isEmpty() ? Verdict{} : judge(problem);
 }
 
+BankIntegrityCheck::Verdict BankIntegrityCheck::checkFile() const
+{
+    const BankConnection::FileCheck file = BankConnection::checkFile(m_backups.bankPath());
+    switch (file.state) {
+    case BankConnection::FileState::Sound:
+        return {};
+    case BankConnection::FileState::Damaged:
+        return judge(file.problem);
+    case BankConnection::FileState::Unreadable:
+        break;
+    }
+    Verdict unchecked;
+    unchecked.state = State::Unchecked;
+    unchecked.problem = file.problem;
+    return unchecked;
+}
+
 BankIntegrityCheck::Verdict BankIntegrityCheck::judge(const QString& problem) const
 {
     Verdict verdict;
@@ -45,7 +62,7 @@ BackupResult BankIntegrityCheck::restore(const Verdict& verdict) const
 std::optional<BackupFile> BankIntegrityCheck::newestGoodBackup() const
 {
     for (const BackupFile& backup : m_backups.list()) {
-        if (BankConnection::quickCheckFile(backup.path).isEmpty())
+        if (BankConnection::checkFile(backup.path).state == BankConnection::FileState::Sound)
             return backup;
     }
     return std::nullopt;

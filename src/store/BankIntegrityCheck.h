@@ -16,10 +16,13 @@ class Database;
 class BankIntegrityCheck
 {
 public:
+    // Unchecked: the file could not be read for a reason other than damage (missing,
+    // locked, no access); opening the bank reports it.
     enum class State
     {
         Sound,
-        Damaged
+        Damaged,
+        Unchecked
     };
 
     struct Verdict
@@ -39,6 +42,9 @@ public:
 
     // On the open main connection, before any write.
     Verdict check(SQLite::Database& bank) const;
+    // Before the bank is opened, on a connection of its own; this also finds damage that
+    // would stop the bank from opening at all.
+    Verdict checkFile() const;
     // The verdict on a file found damaged (quick_check's finding, or SQLite's reason
     // for refusing a damaged file at opening).
     Verdict judge(const QString& problem) const;

@@ -70,7 +70,7 @@ TEST_F(Backups, aBackupIsAVerifiedSelfContainedCopyNamedByTheClock)
     ASSERT_TRUE(made.ok()) << made.error.toStdString();
     EXPECT_EQ(made.path, backupFolder().filePath(u"KX50418-20261210-093005.mdb"_s));
     EXPECT_EQ(backupFolderFiles(), QStringList{u"KX50418-20261210-093005.mdb"_s});
-    EXPECT_EQ(BankConnection::quickCheckFile(made.path), QString());
+    EXPECT_EQ(BankConnection::checkFile(made.path).state, BankConnection::FileState::Sound);
     EXPECT_EQ(BankFile::integer(made.path, "SELECT count(*) FROM tab_exer"), BankFile::ContentRows);
     // A rollback-journal file: opening it later leaves no -wal or -shm beside it.
     EXPECT_EQ(BankFile::bytes(made.path).at(18), 1);

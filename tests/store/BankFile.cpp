@@ -76,6 +76,13 @@ void BankFile::damageTable(const QString& bank, const char* table)
         throw std::runtime_error("cannot damage the bank");
 }
 
+void BankFile::damageHeader(const QString& bank)
+{
+    QFile file(bank);
+    if (!file.open(QIODevice::ReadWrite) || file.write(QByteArray(16, '\0')) != 16)
+        throw std::runtime_error("cannot damage the bank");
+}
+
 QByteArray BankFile::bytes(const QString& path)
 {
     QFile file(path);

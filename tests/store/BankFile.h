@@ -23,6 +23,8 @@ public:
     static void writeIntoJournal(const QString& bank, const char* sql);
     // Overwrites the root page of table's b-tree with garbage.
     static void damageTable(const QString& bank, const char* table);
+    // Overwrites the file header, so that SQLite no longer takes the file for a database.
+    static void damageHeader(const QString& bank);
     static QByteArray bytes(const QString& path);
 
 private:

@@ -4,9 +4,11 @@
 #include "store/BankBackup.h"
 #include "store/BankConnection.h"
 #include "store/BankIntegrityCheck.h"
+#include "store/StoreError.h"
 #include "store/TDM1.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <SQLiteCpp/Database.h>
@@ -74,6 +76,28 @@ TEST_F(StartUpCheck, aDamagedBankIsNoticedAndRestoredFromTheNewestGoodBackup)
     EXPECT_EQ(checkOnOpenBank().state, BankIntegrityCheck::State::Sound);
     TDM1 dm(bank.programFolder(), clock);
     EXPECT_EQ(dm.successFlag(), 1) << dm.openError().toStdString();
+}
+
+TEST_F(StartUpCheck, damageThatStopsTheBankFromOpeningIsFoundBeforeOpening)
+{
+    const BackupFile taken = backupAt(8);
+    BankFile::damageHeader(bank.path());
+    EXPECT_THROW(BankConnection::open(bank.path()), StoreError);
+    const BankIntegrityCheck::Verdict verdict = check.checkFile();
+    ASSERT_EQ(verdict.state, BankIntegrityCheck::State::Damaged);
+    ASSERT_TRUE(verdict.backup.has_value());
+    EXPECT_EQ(verdict.backup->path, taken.path);
+    ASSERT_TRUE(check.restore(verdict).ok());
+    EXPECT_EQ(check.checkFile().state, BankIntegrityCheck::State::Sound);
+}
+
+TEST_F(StartUpCheck, aBankThatCannotBeReadForAnotherReasonIsLeftToTheOpening)
+{
+    QFile::remove(bank.path());
+    const BankIntegrityCheck::Verdict verdict = check.checkFile();
+    EXPECT_EQ(verdict.state, BankIntegrityCheck::State::Unchecked);
+    EXPECT_TRUE(verdict.problem.contains(u"文件不存在"_s)) << verdict.problem.toStdString();
+    EXPECT_TRUE(dataFolderFiles().isEmpty());
 }
 
 TEST_F(StartUpCheck, aDamagedBackupIsPassedOverForAnOlderGoodOne)
