@@ -48,12 +48,11 @@ QString renameNew(const QString& from, const QString& to)
         syncFolderOf(to);
         return {};
     }
-    if (errno == EEXIST || QFileInfo::exists(to))
+    const int error = errno;
+    if (error == EEXIST || QFileInfo::exists(to))
         return reasonFor(u"无法重命名"_s, from, u"目标文件已存在"_s);
-    if (errno != EINVAL && errno != ENOSYS)
-        return reasonFor(u"无法重命名"_s, from, QString::fromLocal8Bit(std::strerror(errno)));
-    if (QFileInfo::exists(to))
-        return reasonFor(u"无法重命名"_s, from, u"目标文件已存在"_s);
+    if (error != EINVAL && error != ENOSYS)
+        return reasonFor(u"无法重命名"_s, from, QString::fromLocal8Bit(std::strerror(error)));
     return DurableFile::rename(from, to);
 }
 
@@ -72,8 +71,10 @@ QString copy(const QString& from, const QString& to)
     constexpr qint64 Chunk = 1 << 20;
     while (!source.atEnd()) {
         const QByteArray block = source.read(Chunk);
-        if (block.isEmpty() && source.error() != QFileDevice::NoError)
+        if (source.error() != QFileDevice::NoError)
             return reasonFor(u"无法读取"_s, from, source.errorString());
+        if (block.isEmpty())
+            break;
         if (target.write(block) != block.size())
             return reasonFor(u"无法写入"_s, to, target.errorString());
     }

@@ -2,9 +2,11 @@
 #include "FilePermissionsEnforced.h"
 
 #include "store/BankConnection.h"
+#include "store/BankLocation.h"
 #include "store/StoreError.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <SQLiteCpp/Database.h>
@@ -82,4 +84,29 @@ TEST(BankConnection, aWriteProtectedBankIsRefusedRatherThanOpenedForReading)
     if (probe.open(QIODevice::ReadWrite))
         GTEST_SKIP() << "this process may write to a write-protected file";
     EXPECT_TRUE(refusal(bank.path()).contains(u"文件只读"_s));
+}
+
+TEST(BankConnection, aReadOnlyFolderAndALockedFileEachSayWhatIsWrong)
+{
+    BankFile bank;
+    {
+        SQLite::Database holder(bank.path().toStdString(), SQLite::OPEN_READWRITE);
+        holder.exec("PRAGMA locking_mode=EXCLUSIVE");
+        holder.exec("BEGIN EXCLUSIVE");
+        EXPECT_TRUE(refusal(bank.path()).contains(u"文件正被另一个程序使用"_s));
+    }
+    const QString folder = QFileInfo(bank.path()).absolutePath();
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+    bool readOnly = false;
+    QString message;
+    {
+        FilePermissionsEnforced enforced;
+        readOnly = !BankLocation::isWritableFolder(folder);
+        if (readOnly)
+            message = refusal(bank.path());
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!readOnly)
+        GTEST_SKIP() << "this process may write to a read-only folder";
+    EXPECT_TRUE(message.contains(u"文件夹只读"_s)) << message.toStdString();
 }
