@@ -1,5 +1,6 @@
 #include "TDM1.h"
 
+#include "BankConnection.h"
 #include "BankSchema.h"
 #include "CodeSchemes.h"
 #include "SqlGuard.h"
@@ -71,21 +72,16 @@ QString TDM1::bankPathIn(const QString& programFolder)
 void TDM1::open(const QString& path)
 {
     try {
-        // Never create: a missing bank is a failed start, not a new empty bank.
-        // The connection is used by one thread only, so SQLite need not lock it on every call.
-        auto db = std::make_unique<SQLite::Database>(path.toStdString(),
-                                                     SQLite::OPEN_READWRITE | SQLite::OPEN_NOMUTEX);
-        db->exec("PRAGMA journal_mode=WAL");
-        db->exec("PRAGMA synchronous=FULL");
-        db->exec("PRAGMA foreign_keys=ON");
-        db->setBusyTimeout(2000);
+        auto db = BankConnection::open(path);
         // Reading the chapter and question tables proves the file is a bank.
         db->exec("SELECT count(*) FROM tab_kmmc; SELECT count(*) FROM tab_answ");
         sqlite3_create_function(db->getHandle(), "percent", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                 percentFunction, nullptr, nullptr);
         m_db = std::move(db);
+    } catch (const StoreError& e) {
+        m_openError = e.message();
     } catch (const std::exception& e) {
-        m_openError = QString::fromUtf8(e.what());
+        m_openError = BankConnection::failureMessage(path, BankConnection::reasonOf(e, path));
     }
 }
 
