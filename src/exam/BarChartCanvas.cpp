@@ -15,7 +15,6 @@ constexpr double BarShare = 0.62; // of a category's width
 const QColor WallColour(0xf1, 0xef, 0xe9);
 const QColor GridColour(0xd4, 0xcf, 0xc3);
 const QColor MarkPaper(0xff, 0xfb, 0xe8);
-const QColor MarkEdge(0xb8, 0xae, 0x96);
 
 QPolygonF quad(QPointF a, QPointF b, QPointF depth)
 {
@@ -130,6 +129,8 @@ void BarChartCanvas::paintSeries(QPainter& painter)
         const QPointF shift = rowDepth * (rows - 1 - r);
         for (int i = 0; i < s.bars.size(); ++i) {
             const Bar& bar = s.bars[i];
+            if (bar.value <= 0)
+                continue;
             const QRectF front(QPointF(categoryX(i) - width / 2, valueY(bar.value)),
                                QPointF(categoryX(i) + width / 2, valueY(0)));
             paintBar(painter, front.translated(shift), rowDepth * 0.85,
@@ -138,8 +139,9 @@ void BarChartCanvas::paintSeries(QPainter& painter)
     }
     if (!marksVisible())
         return;
+    QVector<QRectF> drawn;
     for (int r = 0; r < m_series.size(); ++r)
-        paintMarks(painter, m_series[r], rowDepth * (rows - 1 - r) + rowDepth * 0.85 / 2);
+        paintMarks(painter, m_series[r], rowDepth * (rows - 1 - r) + rowDepth * 0.85 / 2, drawn);
 }
 
 void BarChartCanvas::paintWalls(QPainter& painter, QPointF depth)
@@ -176,7 +178,8 @@ void BarChartCanvas::paintBar(QPainter& painter, const QRectF& front, QPointF de
     painter.drawRect(front);
 }
 
-void BarChartCanvas::paintMarks(QPainter& painter, const Series& series, QPointF shift)
+void BarChartCanvas::paintMarks(QPainter& painter, const Series& series, QPointF shift,
+                                QVector<QRectF>& drawn)
 {
     painter.setFont(markFont());
     const QFontMetricsF metrics(markFont());
@@ -184,17 +187,25 @@ void BarChartCanvas::paintMarks(QPainter& painter, const Series& series, QPointF
     double lastEnd = -1e9;
     for (int i = 0; i < series.bars.size(); ++i) {
         const Bar& bar = series.bars[i];
+        if (!bar.marked)
+            continue;
         const QString text = QString::number(bar.value, 'f', 0);
         const QSizeF textSize(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
         // Narrow categories get upright marks; a mark that would touch the previous one is left out.
         const bool upright = textSize.width() > slot - 2;
         const QSizeF box = upright ? textSize.transposed() : textSize;
         const QPointF anchor = QPointF(categoryX(i), valueY(bar.value) - 3) + shift;
-        const QRectF area(anchor.x() - box.width() / 2, anchor.y() - box.height(), box.width(), box.height());
+        QRectF area(anchor.x() - box.width() / 2, anchor.y() - box.height(), box.width(), box.height());
         if (area.left() < lastEnd + 1)
             continue;
         lastEnd = area.right();
-        painter.setPen(MarkEdge);
+        for (auto other = drawn.crbegin(); other != drawn.crend(); ++other) {
+            if (area.intersects(*other))
+                area.moveBottom(other->top() - 1);
+        }
+        drawn.append(area);
+        // The edge in the series' colour tells stacked marks apart.
+        painter.setPen(QPen(series.colour.darker(120), 1));
         painter.setBrush(MarkPaper);
         painter.drawRect(area);
         painter.setPen(QColor(0x24, 0x33, 0x44));

@@ -16,6 +16,7 @@ public:
         QString label;
         double value = 0;
         QColor colour; // invalid: the series' colour
+        bool marked = true;
     };
     struct Series
     {
@@ -48,7 +49,8 @@ private:
     void fitAxis();
     void paintWalls(QPainter& painter, QPointF depth);
     void paintBar(QPainter& painter, const QRectF& front, QPointF depth, const QColor& colour);
-    void paintMarks(QPainter& painter, const Series& series, QPointF shift);
+    // Marks of several rows stack where they would cover one another; drawn keeps those already placed.
+    void paintMarks(QPainter& painter, const Series& series, QPointF shift, QVector<QRectF>& drawn);
 
     QVector<Series> m_series;
     QValueAxis* m_valueAxis = nullptr;

@@ -23,8 +23,8 @@ StudyCurveCanvas::StudyCurveCanvas(QWidget* parent)
     m_scoreAxis->setTitleText(u"当日成绩(%)"_s);
     m_scoreAxis->setRange(0, 100);
     m_scoreAxis->setLabelFormat(u"%d"_s);
-    m_scoreAxis->setGridLineVisible(false);
-    chart()->addAxis(m_scoreAxis, Qt::AlignRight);
+    // Its scale is painted beside the depth of the bars, where Qt Charts would put it under the walls.
+    m_scoreAxis->setVisible(false);
 }
 
 void StudyCurveCanvas::setCurve(const StudyCurve::Curve& curve)
@@ -33,7 +33,7 @@ void StudyCurveCanvas::setCurve(const StudyCurve::Curve& curve)
     Series answers{u"做题道次"_s, AnswerColour, {}};
     double top = 0;
     for (const StudyCurve::Day& day : curve.days) {
-        answers.bars.append({day.date.toString(u"MM-dd"_s), double(day.answers), {}});
+        answers.bars.append({day.date.toString(u"MM-dd"_s), double(day.answers), {}, day.answers > 0});
         top = qMax(top, double(day.answers));
     }
     // The plan's level stays inside the axis.
@@ -54,6 +54,8 @@ QVector<ChartLegend::Entry> StudyCurveCanvas::legendEntries() const
 QMarginsF StudyCurveCanvas::plotPadding(const QRectF& area) const
 {
     QMarginsF padding = BarChartCanvas::plotPadding(area);
+    const QFontMetricsF metrics(markFont());
+    padding.setRight(padding.right() + metrics.horizontalAdvance(u"100"_s) + metrics.height() + 16);
     padding.setBottom(padding.bottom() + QFontMetricsF(markFont()).height() + 6);
     return padding;
 }
@@ -64,6 +66,33 @@ void StudyCurveCanvas::paintSeries(QPainter& painter)
     paintPlan(painter);
     paintScore(painter);
     paintDates(painter);
+    paintScoreAxis(painter);
+}
+
+void StudyCurveCanvas::paintScoreAxis(QPainter& painter)
+{
+    const QRectF plot = plotRect();
+    const QFontMetricsF metrics(markFont());
+    const double left = plot.right() + depthOffset().x() + 6;
+    painter.setFont(markFont());
+    painter.setPen(QColor(0x24, 0x33, 0x44));
+    painter.drawLine(QPointF(left, plot.top()), QPointF(left, plot.bottom()));
+    for (int score = 0; score <= 100; score += 20) {
+        const double y = plot.bottom() - score / 100.0 * plot.height();
+        painter.drawLine(QPointF(left, y), QPointF(left + 3, y));
+        painter.drawText(QRectF(left + 5, y - metrics.height() / 2, metrics.horizontalAdvance(u"100"_s) + 2,
+                                metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(score));
+    }
+    painter.save();
+    const double titleX = left + metrics.horizontalAdvance(u"100"_s) + 10 + metrics.height() / 2;
+    painter.translate(titleX, plot.center().y());
+    painter.rotate(90);
+    const QString title = m_scoreAxis->titleText();
+    const double width = metrics.horizontalAdvance(title) + 2;
+    painter.drawText(QRectF(-width / 2, -metrics.height() / 2, width, metrics.height()), Qt::AlignCenter,
+                     title);
+    painter.restore();
 }
 
 void StudyCurveCanvas::paintScore(QPainter& painter)

@@ -26,6 +26,7 @@ private:
     void paintScore(QPainter& painter);
     void paintPlan(QPainter& painter);
     void paintDates(QPainter& painter);
+    void paintScoreAxis(QPainter& painter);
 
     StudyCurve::Curve m_curve;
     QValueAxis* m_scoreAxis = nullptr;

@@ -2,12 +2,17 @@
 
 #include "exam/ChartCanvas.h"
 #include "exam/Tfrmchart.h"
+#include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Printers.h"
+#include "store/TDM1.h"
 #include "ui/AppContext.h"
 
 #include <QAbstractButton>
 #include <QPrinter>
+
+#include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,6 +31,28 @@ public:
     Choice saveFileName(QWidget*, const Request&) override { return {}; }
     Choice openFileName(QWidget*, const Request&) override { return {}; }
 };
+
+// A few weeks of study before today, so that the study curve has a shape.
+void logSomeWeeks(GalleryContext& g)
+{
+    SQLite::Statement insert(g.ctx.dm.db(), "INSERT OR IGNORE INTO tab_rz (A1, A2, A3, B1, B2, A4, D1)"
+                                            " VALUES (?, ?, ?, ?, ?, ?, '00:30:00')");
+    const QDate today = g.ctx.services.clock.today();
+    for (int back = 60; back >= 1; --back) {
+        if (back % 7 == 3 || back % 5 == 0)
+            continue;
+        const int answers = 20 + (back * 37) % 45;
+        const int wrong = (back * 13) % (answers / 2);
+        insert.bind(1, today.addDays(-back).toString(Qt::ISODate).toStdString());
+        insert.bind(2, answers);
+        insert.bind(3, wrong);
+        insert.bind(4, answers);
+        insert.bind(5, wrong);
+        insert.bind(6, QString::asprintf("%2.2f", (answers - wrong) * 100.0 / answers).toStdString());
+        insert.exec();
+        insert.reset();
+    }
+}
 
 void renderChart(GalleryContext& g, const QString& layoutMode, Tfrmchart::ChartType type, bool threeD,
                  const QString& name)
@@ -54,6 +81,7 @@ void renderExamWindows(GalleryContext& g)
         {Tfrmchart::Progress, u"progress"_s},
         {Tfrmchart::Curve, u"curve"_s},
     };
+    logSomeWeeks(g);
     for (const auto& chart : charts) {
         for (const QString& layout : {u"1024"_s, u"800"_s}) {
             const QString suffix = layout == u"800" ? u"-800"_s : QString();
