@@ -55,12 +55,14 @@ void logSomeWeeks(GalleryContext& g)
 }
 
 void renderChart(GalleryContext& g, const QString& layoutMode, Tfrmchart::ChartType type, bool threeD,
-                 const QString& name)
+                 const QString& name, int legendSide = 0)
 {
     const QString savedLayout = g.ctx.LayoutMode;
     g.ctx.LayoutMode = layoutMode;
     Tfrmchart window(g.ctx, std::make_unique<NoPrinters>(), std::make_unique<NoFileDialogs>());
     window.findChild<QAbstractButton*>(u"RadioGroup1Item"_s + QString::number(type))->click();
+    if (legendSide != 0)
+        window.findChild<QAbstractButton*>(u"RadioGroup2Item"_s + QString::number(legendSide))->click();
     if (!threeD)
         window.findChild<QAbstractButton*>(u"CheckBox1"_s)->click();
     g.save(window, name);
@@ -89,4 +91,9 @@ void renderExamWindows(GalleryContext& g)
             renderChart(g, layout, chart.type, false, u"Tfrmchart-"_s + chart.name + u"-flat"_s + suffix);
         }
     }
+    // The legend's other places, with the total line that follows a legend at the bottom.
+    renderChart(g, u"800"_s, Tfrmchart::Distribution, true, u"Tfrmchart-distribution-legend-bottom-800"_s, 1);
+    renderChart(g, u"1024"_s, Tfrmchart::Distribution, false, u"Tfrmchart-distribution-legend-left"_s, 2);
+    renderChart(g, u"1024"_s, Tfrmchart::Progress, true, u"Tfrmchart-progress-legend-right"_s, 3);
+    renderChart(g, u"800"_s, Tfrmchart::Frequency, true, u"Tfrmchart-frequency-legend-bottom-800"_s, 1);
 }
