@@ -1,5 +1,8 @@
 #include "FeatureWindows.h"
 
+#include "exam/Tfrmchart.h"
+#include "platform/QtFileDialogs.h"
+#include "platform/QtPrinters.h"
 #include "practice/TFrmkmmc.h"
 #include "study/TFrmConfig.h"
 #include "study/TFrmEset.h"
@@ -35,6 +38,12 @@ std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner)
     if (ctx.SettingsMode == 1)
         window->applyAnswerTimeLayout();
     return window;
+}
+
+std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<Tfrmchart>(ctx, std::make_unique<QtPrinters>(), std::make_unique<QtFileDialogs>(),
+                                       owner);
 }
 
 } // namespace FeatureWindows

@@ -16,5 +16,7 @@ std::unique_ptr<QDialog> examSettings(AppContext& ctx, QWidget* owner);   // TFr
 std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner);       // TFrmRz
 // TFrmConfig in the face SettingsMode chooses: 0 music, 1 the answer-time layout.
 std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner);
+// Tfrmchart, printing on the system's printers and saving through the system's dialog.
+std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner);
 
 } // namespace FeatureWindows

@@ -334,7 +334,7 @@ void TFrmStart::openStudyLog()
 
 void TFrmStart::openChart()
 {
-    // Tfrmchart arrives with the statistics chart.
+    runWindow([this] { return FeatureWindows::chart(m_ctx, this); });
 }
 
 void TFrmStart::openUpgrade()

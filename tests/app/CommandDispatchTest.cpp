@@ -46,8 +46,8 @@ const QVector<WordCase>& wordCases()
         {u"szjh"_s, Busy::Yes, u"TFrmplan"_s, {}},
         {u"szks"_s, Busy::Yes, u"TFrmEset"_s, {}},
         {u"rz"_s, Busy::UntilCreated, u"TFrmRz"_s, {}},
-        {u"tj"_s, Busy::Yes, {}, {}}, // chart: arrives with its feature
-        {u"sj"_s, Busy::No, {}, {}},  // upgrade: arrives with its feature
+        {u"tj"_s, Busy::Yes, u"Tfrmchart"_s, {}},
+        {u"sj"_s, Busy::No, {}, {}}, // upgrade: arrives with its feature
         {u"music"_s, Busy::No, u"TFrmConfig"_s, {}, 0, -1, 0},
         {u"sztime"_s, Busy::No, u"TFrmConfig"_s, {}, 0, -1, 1},
         {u"fg"_s, Busy::No, {}, u"htm/法规汇编.htm"_s},
