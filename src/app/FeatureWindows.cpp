@@ -1,5 +1,7 @@
 #include "FeatureWindows.h"
 
+#include "TFrmAbout.h"
+
 #include "practice/TFrmkmmc.h"
 #include "study/TFrmConfig.h"
 #include "study/TFrmEset.h"
@@ -35,6 +37,11 @@ std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner)
     if (ctx.SettingsMode == 1)
         window->applyAnswerTimeLayout();
     return window;
+}
+
+std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmAbout>(ctx, owner);
 }
 
 } // namespace FeatureWindows

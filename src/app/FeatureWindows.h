@@ -16,5 +16,6 @@ std::unique_ptr<QDialog> examSettings(AppContext& ctx, QWidget* owner);   // TFr
 std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner);       // TFrmRz
 // TFrmConfig in the face SettingsMode chooses: 0 music, 1 the answer-time layout.
 std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner);
+std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner); // TFrmAbout
 
 } // namespace FeatureWindows

@@ -64,7 +64,8 @@ QLabel* boardHeading(const QString& text, QWidget* parent)
 TFrmLxxt::TFrmLxxt(AppContext& ctx, QWidget* parent) : TFrmLxxt(ctx, Variant{}, parent) {}
 
 TFrmLxxt::TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant), m_set(ctx.dm), m_recorder(ctx.dm)
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx), m_variant(variant), m_set(ctx.dm),
+      m_recorder(ctx.dm)
 {
     BusyCursor busy;
     setWindowTitle(u"练习新题"_s);
@@ -580,7 +581,8 @@ bool TFrmLxxt::RecordAnswer(int recNo, RecordMode mode)
     if (mode == RecordMode::Check) {
         if (shown)
             m_numbers[size_t(buttonIndexOf(recNo))]->setPressedFace(pressedFaceOf(row));
-        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"请先做出答案！"_s, 1, 1, u"NO"_s);
+        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"请先做出答案！"_s, Prompts::ButtonSet::Ok,
+                                             Prompts::Picture::Warning);
     } else if (mode == RecordMode::Move && shown) {
         m_numbers[size_t(buttonIndexOf(recNo))]->setReleasedFace(m_faces.face(FaceUp));
     }
@@ -701,7 +703,8 @@ void TFrmLxxt::timeLimitTick()
         return;
     }
     m_timeLimit.stop();
-    m_ctx.services.prompts.MessageDialog(u"提示"_s, u"到时间了"_s, 1, 1, u"NO"_s);
+    m_ctx.services.prompts.MessageDialog(u"提示"_s, u"到时间了"_s, Prompts::ButtonSet::Ok,
+                                         Prompts::Picture::Warning);
     if (QuestionRecord* row = currentRecord())
         guarded([&] { QuestionEdits(m_ctx.dm).markTimedOut(*row); });
 }
