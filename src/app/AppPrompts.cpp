@@ -29,14 +29,14 @@ QMessageBox::Icon boxIcon(Prompts::Icon icon)
 
 AppPrompts::AppPrompts(ModalRunner& windows) : m_windows(windows) {}
 
-int AppPrompts::MessageDialog(const QString& title, const QString& text, int buttonSet, int page,
-                              const QString& variant)
+int AppPrompts::MessageDialog(const QString& title, const QString& text, ButtonSet buttonSet, Picture page,
+                              Variant variant)
 {
     if (m_dialog)
         return m_dialog->MessageDialog(m_windows, title, text, buttonSet, page, variant);
     // Before start-up has made the dialog only the system's box can speak.
-    systemMessage(page == 2 ? Icon::Critical : Icon::Information, title, text, Buttons::Ok);
-    return buttonSet == 1 ? 3 : 1;
+    systemMessage(page == Picture::Error ? Icon::Critical : Icon::Information, title, text, Buttons::Ok);
+    return buttonSet == ButtonSet::Ok ? 3 : 1;
 }
 
 bool AppPrompts::systemMessage(Icon icon, const QString& caption, const QString& text, Buttons buttons)

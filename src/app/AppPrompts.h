@@ -14,8 +14,8 @@ public:
     // The shared message dialog, once start-up has created it.
     void setDialog(TFrmDlg* dialog) { m_dialog = dialog; }
 
-    int MessageDialog(const QString& title, const QString& text, int buttonSet, int page,
-                      const QString& variant) override;
+    int MessageDialog(const QString& title, const QString& text, ButtonSet buttonSet, Picture page,
+                      Variant variant) override;
     bool systemMessage(Icon icon, const QString& caption, const QString& text, Buttons buttons) override;
 
 private:

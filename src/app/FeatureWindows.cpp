@@ -1,5 +1,7 @@
 #include "FeatureWindows.h"
 
+#include "TFrmAbout.h"
+
 #include "exam/Tfrmchart.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtPrinters.h"
@@ -44,6 +46,11 @@ std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner)
 {
     return std::make_unique<Tfrmchart>(ctx, std::make_unique<QtPrinters>(), std::make_unique<QtFileDialogs>(),
                                        owner);
+}
+
+std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmAbout>(ctx, owner);
 }
 
 } // namespace FeatureWindows

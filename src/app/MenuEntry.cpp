@@ -34,13 +34,13 @@ void MenuEntry::paintEvent(QPaintEvent*)
 
     const bool footer = m_kind == Kind::Footer;
     const bool hot = underMouse() || hasFocus();
-    QColor fill = footer ? Theme::Accent : QColor(255, 255, 255, 235);
-    QColor ink = footer ? QColor(Qt::white) : Theme::Ink;
+    QColor fill = footer ? Theme::Accent : Theme::overPicture(Theme::OnDark, 235);
+    QColor ink = footer ? Theme::OnDark : Theme::Ink;
     if (isDown()) {
         fill = Theme::Accent.darker(125);
-        ink = Qt::white;
+        ink = Theme::OnDark;
     } else if (hot) {
-        fill = footer ? Theme::Accent.lighter(118) : QColor(0xe4, 0xef, 0xf3);
+        fill = footer ? Theme::Accent.lighter(118) : Theme::Hover;
     }
     painter.fillPath(shape, fill);
     painter.setPen(QPen(hasFocus() ? Theme::Accent : Theme::PanelEdge, hasFocus() ? 2.5 : 1.0));

@@ -229,8 +229,8 @@ void MenuPlayer::paintEvent(QPaintEvent*)
     for (const Card& card : std::as_const(m_cards)) {
         QPainterPath shape;
         shape.addRoundedRect(card.frame, 12 * s, 12 * s);
-        painter.fillPath(shape, QColor(0xf6, 0xf3, 0xec, 215));
-        painter.setPen(QPen(QColor(255, 255, 255, 160), 1));
+        painter.fillPath(shape, Theme::overPicture(Theme::Paper, 215));
+        painter.setPen(QPen(Theme::overPicture(Theme::OnDark, 160), 1));
         painter.drawPath(shape);
         painter.setFont(captionFont);
         painter.setPen(Theme::Accent.darker(115));
@@ -241,7 +241,7 @@ void MenuPlayer::paintEvent(QPaintEvent*)
 
     // The keyboard hint at the left of the footer.
     painter.setFont(scaledFont(font(), 12.5 * s));
-    painter.setPen(QColor(255, 255, 255, 225));
+    painter.setPen(Theme::overPicture(Theme::OnDark, 225));
     painter.drawText(m_footer, Qt::AlignLeft | Qt::AlignVCenter, u"方向键或 Tab 选择，回车确认"_s);
 }
 
@@ -249,12 +249,12 @@ void MenuPlayer::paintHeader(QPainter& painter, qreal s)
 {
     const QRectF titleArea(m_header.left(), m_header.top(), m_header.width(), m_header.height() * 0.62);
     painter.setFont(scaledFont(font(), 30 * s, QFont::Bold));
-    painter.setPen(QColor(0, 0, 0, 60));
+    painter.setPen(Theme::Shadow);
     painter.drawText(titleArea.translated(1.5 * s, 1.5 * s), Qt::AlignLeft | Qt::AlignBottom, m_menu.title);
-    painter.setPen(Qt::white);
+    painter.setPen(Theme::OnDark);
     painter.drawText(titleArea, Qt::AlignLeft | Qt::AlignBottom, m_menu.title);
     painter.setFont(scaledFont(font(), 14 * s));
-    painter.setPen(QColor(255, 255, 255, 215));
+    painter.setPen(Theme::overPicture(Theme::OnDark, 215));
     painter.drawText(
         QRectF(m_header.left(), titleArea.bottom() + 4 * s, m_header.width(), m_header.height() * 0.3),
         Qt::AlignLeft | Qt::AlignTop, m_menu.subtitle);

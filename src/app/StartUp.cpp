@@ -89,9 +89,9 @@ bool StartUp::createWindows()
         return false;
     }
     const QString pictures = m_dm->ProgramFolder() + u"pic/"_s;
-    m_progress = std::make_unique<TFrmProgress>(pictures);
+    m_progress = std::make_unique<TFrmProgress>(m_services.screen, pictures);
     m_ctx->progress = m_progress.get();
-    m_dialog = std::make_unique<TFrmDlg>(pictures);
+    m_dialog = std::make_unique<TFrmDlg>(m_services.screen, pictures);
     if (m_ownPrompts)
         m_ownPrompts->setDialog(m_dialog.get());
     return true;

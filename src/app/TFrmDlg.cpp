@@ -2,13 +2,12 @@
 
 #include "platform/ModalRunner.h"
 #include "ui/Theme.h"
+#include "ui/WindowPlacement.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
 
@@ -40,7 +39,8 @@ constexpr PictureInfo Pictures[3] = {
 
 } // namespace
 
-TFrmDlg::TFrmDlg(const QString& pictureFolder, QWidget* parent) : FramelessDialog(parent)
+TFrmDlg::TFrmDlg(const ScreenInfo& screen, const QString& pictureFolder, QWidget* parent)
+    : FramelessDialog(screen, parent)
 {
     FormCreate(pictureFolder);
 }
@@ -106,15 +106,14 @@ void TFrmDlg::createButtons()
     }
 }
 
-void TFrmDlg::prepare(const QString& title, const QString& text, int buttonSet, int page,
-                      const QString& variant)
+void TFrmDlg::prepare(const QString& title, const QString& text, Prompts::ButtonSet buttonSet,
+                      Prompts::Picture page, Prompts::Variant variant)
 {
     setFixedWidth(m_designedWidth);
     setWindowTitle(title);
     m_text->setText(text);
     setButtonSet(buttonSet);
-    if (page >= 0 && page < m_pictures->count())
-        m_pictures->setCurrentIndex(page);
+    m_pictures->setCurrentIndex(int(page));
     m_title->setText(title);
     setCaptions(variant);
     layoutForText();
@@ -124,30 +123,28 @@ void TFrmDlg::prepare(const QString& title, const QString& text, int buttonSet, 
     }
 }
 
-int TFrmDlg::MessageDialog(ModalRunner& runner, const QString& title, const QString& text, int buttonSet,
-                           int page, const QString& variant)
+int TFrmDlg::MessageDialog(ModalRunner& runner, const QString& title, const QString& text,
+                           Prompts::ButtonSet buttonSet, Prompts::Picture page, Prompts::Variant variant)
 {
     prepare(title, text, buttonSet, page, variant);
     const int result = runner.run(*this);
     return result >= 1 && result <= 3 ? result : backOutResult();
 }
 
-void TFrmDlg::setButtonSet(int buttonSet)
+void TFrmDlg::setButtonSet(Prompts::ButtonSet buttonSet)
 {
-    // Visibility of fcShapeBtn1, fcShapeBtn2, fcShapeBtn3; other sets keep the previous buttons.
+    // Visibility of fcShapeBtn1, fcShapeBtn2, fcShapeBtn3 by button set.
     static constexpr bool Shown[4][3] = {
         {true, true, false}, {false, false, true}, {true, true, true}, {true, false, false}};
-    if (buttonSet < 0 || buttonSet > 3)
-        return;
     for (int i = 0; i < 3; ++i)
-        m_buttons[i]->setVisible(Shown[buttonSet][i]);
-    if (buttonSet == 3)
+        m_buttons[i]->setVisible(Shown[int(buttonSet)][i]);
+    if (buttonSet == Prompts::ButtonSet::NarrowOk)
         setFixedWidth(NarrowWidth);
 }
 
-void TFrmDlg::setCaptions(const QString& variant)
+void TFrmDlg::setCaptions(Prompts::Variant variant)
 {
-    m_examCaptions = variant == u"Exam";
+    m_examCaptions = variant == Prompts::Variant::Exam;
     m_buttons[0]->setText(u"确定"_s);
     m_buttons[1]->setText(m_examCaptions ? u"作废"_s : u"取消"_s);
     m_buttons[2]->setText(m_examCaptions ? u"取消"_s : u"确定"_s);
@@ -201,11 +198,7 @@ void TFrmDlg::showEvent(QShowEvent* event)
 {
     FramelessDialog::showEvent(event);
     // The size changes from message to message: centre every time.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowPlacement::centre(*this, screenInfo());
 }
 
 void TFrmDlg::paintEvent(QPaintEvent*)

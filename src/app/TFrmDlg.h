@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Prompts.h"
 #include "ui/FramelessDialog.h"
 
 #include <QPixmap>
@@ -7,6 +8,7 @@
 #include <array>
 
 class ModalRunner;
+class ScreenInfo;
 class QLabel;
 class QPushButton;
 class QStackedWidget;
@@ -23,14 +25,16 @@ public:
     static constexpr int NarrowWidth = 200; // button set 3
 
     // pictureFolder: the program's pic/ folder with the dialog's pictures.
-    explicit TFrmDlg(const QString& pictureFolder, QWidget* parent = nullptr);
+    explicit TFrmDlg(const ScreenInfo& screen, const QString& pictureFolder, QWidget* parent = nullptr);
 
     // Sets the dialog up for one message, shows it modally through runner and
     // returns the pressed button: 1 fcShapeBtn1, 2 fcShapeBtn2, 3 fcShapeBtn3.
-    int MessageDialog(ModalRunner& runner, const QString& title, const QString& text, int buttonSet, int page,
-                      const QString& variant);
+    int MessageDialog(ModalRunner& runner, const QString& title, const QString& text,
+                      Prompts::ButtonSet buttonSet, Prompts::Picture page,
+                      Prompts::Variant variant = Prompts::Variant::Plain);
     // The setting-up steps alone, for a caller that shows the dialog itself.
-    void prepare(const QString& title, const QString& text, int buttonSet, int page, const QString& variant);
+    void prepare(const QString& title, const QString& text, Prompts::ButtonSet buttonSet,
+                 Prompts::Picture page, Prompts::Variant variant = Prompts::Variant::Plain);
 
     int designedWidth() const { return m_designedWidth; }
     int page() const;
@@ -46,8 +50,8 @@ private:
     void FormCreate(const QString& pictureFolder);
     void createPictures(const QString& pictureFolder);
     void createButtons();
-    void setButtonSet(int buttonSet);
-    void setCaptions(const QString& variant);
+    void setButtonSet(Prompts::ButtonSet buttonSet);
+    void setCaptions(Prompts::Variant variant);
     void layoutForText();
     QPushButton* firstVisibleButton() const;
     int backOutResult() const;

@@ -9,7 +9,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TFrmProgress::TFrmProgress(const QString& pictureFolder, QWidget* parent) : FramelessDialog(parent)
+TFrmProgress::TFrmProgress(const ScreenInfo& screen, const QString& pictureFolder, QWidget* parent)
+    : FramelessDialog(screen, parent)
 {
     setObjectName(u"TFrmProgress"_s);
     setWindowTitle(u"进度条"_s);
@@ -66,7 +67,7 @@ void TFrmProgress::paintEvent(QPaintEvent*)
     painter.setPen(Theme::PanelEdge.darker(115));
     painter.drawLine(frame.topLeft(), frame.topRight());
     painter.drawLine(frame.topLeft(), frame.bottomLeft());
-    painter.setPen(Qt::white);
+    painter.setPen(Theme::OnDark);
     painter.drawLine(frame.bottomLeft(), frame.bottomRight());
     painter.drawLine(frame.topRight(), frame.bottomRight());
 }

@@ -16,7 +16,7 @@ public:
     static constexpr int ClientHeight = 63;
 
     // pictureFolder: the program's pic/ folder with the panel's background.
-    explicit TFrmProgress(const QString& pictureFolder, QWidget* parent = nullptr);
+    explicit TFrmProgress(const ScreenInfo& screen, const QString& pictureFolder, QWidget* parent = nullptr);
 
     void begin(const QString& status) override;
     void setStatus(const QString& status) override;

@@ -2,19 +2,20 @@
 
 #include "FeatureWindows.h"
 #include "MenuPlayer.h"
-#include "TFrmAbout.h"
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenInfo.h"
 #include "platform/Shell.h"
-#include "platform/SoundDevice.h"
 #include "store/CodeSchemes.h"
 #include "store/SqlGuard.h"
 #include "store/StudyLogTable.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
+#include "study/TFrmConfig.h"
 #include "ui/AppContext.h"
 #include "ui/BusyCursor.h"
+#include "ui/ErrorPrompt.h"
+#include "ui/GuardedSlot.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -33,10 +34,14 @@ namespace {
 
 constexpr qint64 SecondsPerDay = 86400;
 
+// The catalogue, the chart, the upgrade and the paper list arrive with their features.
+void arrivesWithItsFeature(TFrmStart&) {}
+
 } // namespace
 
 TFrmStart::TFrmStart(AppContext& ctx, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(ctx)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_ctx(ctx),
+      m_music(ctx.services.sound, ctx.services.prompts)
 {
     setObjectName(u"TFrmStart"_s);
     setWindowTitle(u"Velmarin"_s);
@@ -58,34 +63,60 @@ TFrmStart::~TFrmStart()
 
 const QVector<TFrmStart::Command>& TFrmStart::commandTable()
 {
+    const auto browser = [](int subject) {
+        return [subject](TFrmStart& w) {
+            w.openChapterBrowser(subject);
+        };
+    };
+    const auto settings = [](int mode) {
+        return [mode](TFrmStart& w) {
+            w.openSettings(mode);
+        };
+    };
+    const auto exam = [](int subject) {
+        return [subject](TFrmStart& w) {
+            w.mnks(subject);
+        };
+    };
+    const auto window = [](auto factory) {
+        return [factory](TFrmStart& w) {
+            w.runWindow(factory);
+        };
+    };
+    const auto page = [](const QString& path) {
+        return [path](TFrmStart& w) {
+            w.openPage(path);
+        };
+    };
     static const QVector<Command> table = {
-        {u"ksdg"_s, Busy::Yes, &TFrmStart::openCatalogue},
-        {u"zsd"_s, Busy::Yes, &TFrmStart::openCatalogue},
-        {u"lx"_s, Busy::Yes, &TFrmStart::practiceSubject1},
-        {u"lx2"_s, Busy::Yes, &TFrmStart::practiceSubject2},
-        {u"lx3"_s, Busy::Yes, &TFrmStart::practiceSubject3},
-        {u"lx4"_s, Busy::Yes, &TFrmStart::practiceSubject4},
-        {u"lx5"_s, Busy::Yes, &TFrmStart::practiceSubject5},
-        {u"szjh"_s, Busy::Yes, &TFrmStart::openStudyPlan},
-        {u"szks"_s, Busy::Yes, &TFrmStart::openExamSettings},
-        {u"rz"_s, Busy::UntilCreated, &TFrmStart::openStudyLog},
-        {u"tj"_s, Busy::Yes, &TFrmStart::openChart},
-        {u"sj"_s, Busy::No, &TFrmStart::openUpgrade},
-        {u"music"_s, Busy::No, &TFrmStart::openMusicSettings},
-        {u"sztime"_s, Busy::No, &TFrmStart::openAnswerTimeSettings},
-        {u"fg"_s, Busy::No, &TFrmStart::openRegulations},
-        {u"lxfs"_s, Busy::No, &TFrmStart::openContacts},
-        {u"help"_s, Busy::No, &TFrmStart::openHelp},
-        {u"about"_s, Busy::No, &TFrmStart::openAbout},
+        {u"ksdg"_s, Busy::Yes, arrivesWithItsFeature},
+        {u"zsd"_s, Busy::Yes, arrivesWithItsFeature},
+        {u"lx"_s, Busy::Yes, browser(1)},
+        {u"lx2"_s, Busy::Yes, browser(2)},
+        {u"lx3"_s, Busy::Yes, browser(3)},
+        {u"lx4"_s, Busy::Yes, browser(4)},
+        {u"lx5"_s, Busy::Yes, browser(5)},
+        {u"szjh"_s, Busy::Yes, window(&FeatureWindows::studyPlan)},
+        {u"szks"_s, Busy::Yes, window(&FeatureWindows::examSettings)},
+        {u"rz"_s, Busy::UntilCreated, window(&FeatureWindows::studyLog)},
+        {u"tj"_s, Busy::Yes, window(&FeatureWindows::chart)},
+        {u"sj"_s, Busy::No, arrivesWithItsFeature},
+        {u"music"_s, Busy::No, settings(0)},
+        {u"sztime"_s, Busy::No, settings(1)},
+        {u"fg"_s, Busy::No, page(u"htm/法规汇编.htm"_s)},
+        {u"lxfs"_s, Busy::No, page(u"htm/发行站及专业书店联系方式.htm"_s)},
+        // The help is shipped as HTML pages.
+        {u"help"_s, Busy::No, page(u"htm/help.htm"_s)},
+        {u"about"_s, Busy::No, window(&FeatureWindows::about)},
         {u"quit"_s, Busy::No, &TFrmStart::quit},
-        {u"cj"_s, Busy::Yes, &TFrmStart::openPaperList},
-        {u"mnks"_s, Busy::No, &TFrmStart::mockExam1},
-        {u"mnks2"_s, Busy::No, &TFrmStart::mockExam2},
-        {u"mnks3"_s, Busy::No, &TFrmStart::mockExam3},
-        {u"mnks4"_s, Busy::No, &TFrmStart::mockExam4},
-        {u"mnks5"_s, Busy::No, &TFrmStart::mockExam5},
+        {u"cj"_s, Busy::Yes, arrivesWithItsFeature},
+        {u"mnks"_s, Busy::No, exam(1)},
+        {u"mnks2"_s, Busy::No, exam(2)},
+        {u"mnks3"_s, Busy::No, exam(3)},
+        {u"mnks4"_s, Busy::No, exam(4)},
+        {u"mnks5"_s, Busy::No, exam(5)},
         // The past-exams page, reached from the menu by a word of our own.
-        {u"lnst"_s, Busy::No, &TFrmStart::openPastExams},
+        {u"lnst"_s, Busy::No, page(u"htm/lnst.htm"_s)},
     };
     return table;
 }
@@ -98,26 +129,6 @@ QString TFrmStart::layoutModeFor(const QSize& screen)
 QSize TFrmStart::windowSizeFor(const QString& layoutMode)
 {
     return layoutMode == u"800" ? QSize(800, 600) : QSize(1024, 768);
-}
-
-int TFrmStart::answerTimeInterval(double minutes)
-{
-    return TypeTable::intervalOf(minutes);
-}
-
-int TFrmStart::clampVolumeLevel(int level)
-{
-    return std::clamp(level, 1, 16);
-}
-
-quint32 TFrmStart::volumeValueOf(int level)
-{
-    return quint32(clampVolumeLevel(level) - 1) * 0x11111111u;
-}
-
-double TFrmStart::gainOfVolume(quint32 value)
-{
-    return double(value) / double(0xFFFFFFFFu);
 }
 
 // Creation
@@ -171,26 +182,18 @@ bool TFrmStart::studiedADayToday()
         const auto today = StudyLogTable(m_ctx.dm).day(m_ctx.dm.todayText());
         return today && CodeSchemes::ParseDuration(today->D1) / SecondsPerDay >= 1;
     } catch (const std::exception& e) {
-        showError(QString::fromUtf8(e.what()));
+        ErrorPrompt::show(m_ctx.services.prompts, e);
         return false;
     }
 }
 
 void TFrmStart::loadAnswerTimeTable()
 {
-    try {
+    GuardedSlot::run(m_ctx.services.prompts, [&] {
         const QVector<TypeTable::Row> rows = TypeTable(m_ctx.dm, m_ctx.currentSubjectInUse()).rows();
-        if (rows.isEmpty())
-            return;
-        m_ctx.AnswerTimeTypes.resize(rows.size());
-        m_ctx.AnswerTimeIntervals.resize(rows.size());
-        for (qsizetype i = 0; i < rows.size(); ++i) {
-            m_ctx.AnswerTimeTypes[i] = rows[i].A1;
-            m_ctx.AnswerTimeIntervals[i] = answerTimeInterval(rows[i].time);
-        }
-    } catch (const StoreError& e) {
-        showError(e.message());
-    }
+        if (!rows.isEmpty())
+            m_ctx.fillAnswerTimeTable(rows);
+    });
 }
 
 void TFrmStart::startMenu()
@@ -198,16 +201,11 @@ void TFrmStart::startMenu()
     QString error;
     if (!m_menu->loadMovie(m_ctx.dm.ProgramFolder() + u"pic/menu.json"_s, &error)) {
         // Without its menu the program cannot be used.
-        showError(error);
+        ErrorPrompt::show(m_ctx.services.prompts, error);
         Q_EMIT terminateRequested();
         return;
     }
     m_menu->play();
-}
-
-void TFrmStart::showError(const QString& text)
-{
-    m_ctx.services.prompts.MessageDialog(u"错误"_s, text, 1, 2, u"NO"_s);
 }
 
 void TFrmStart::bringToFront()
@@ -243,13 +241,7 @@ void TFrmStart::closeEvent(QCloseEvent* event)
 
 void TFrmStart::ShockwaveFlash1FSCommand(const QString& command, const QString&)
 {
-    try {
-        dispatch(command);
-    } catch (const StoreError& e) {
-        showError(e.message());
-    } catch (const std::exception& e) {
-        showError(QString::fromUtf8(e.what()));
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { dispatch(command); });
 }
 
 void TFrmStart::dispatch(const QString& command)
@@ -260,19 +252,22 @@ void TFrmStart::dispatch(const QString& command)
     if (found == table.cend())
         return;
     m_currentBusy = found->busy;
-    (this->*found->action)();
+    found->action(*this);
 }
 
-void TFrmStart::runWindow(const std::function<std::unique_ptr<QDialog>()>& create)
+void TFrmStart::runWindow(const std::function<std::unique_ptr<QDialog>(AppContext&, QWidget*)>& create)
 {
     std::optional<BusyCursor> cursor;
     if (m_currentBusy != Busy::No)
         cursor.emplace();
-    const std::unique_ptr<QDialog> window = create();
+    const std::unique_ptr<QDialog> window = create(m_ctx, this);
     if (!window)
         return;
+    // The user works in the window with the normal cursor; its own busy steps show theirs.
     if (m_currentBusy == Busy::UntilCreated)
         cursor->restore();
+    else if (cursor)
+        cursor->restoreWhenShown(*window);
     m_ctx.services.windows.run(*window);
 }
 
@@ -281,133 +276,16 @@ void TFrmStart::openPage(const QString& relativePath)
     m_ctx.services.shell.open(m_ctx.dm.ProgramFolder() + relativePath);
 }
 
-void TFrmStart::openCatalogue()
-{
-    // TfrmLawsFaGui arrives with the knowledge-point catalogue.
-}
-
-void TFrmStart::practiceSubject1()
-{
-    openChapterBrowser(1);
-}
-
-void TFrmStart::practiceSubject2()
-{
-    openChapterBrowser(2);
-}
-
-void TFrmStart::practiceSubject3()
-{
-    openChapterBrowser(3);
-}
-
-void TFrmStart::practiceSubject4()
-{
-    openChapterBrowser(4);
-}
-
-void TFrmStart::practiceSubject5()
-{
-    openChapterBrowser(5);
-}
-
 void TFrmStart::openChapterBrowser(int subject)
 {
     m_ctx.BrowserSubject = subject;
-    runWindow([this] { return FeatureWindows::chapterBrowser(m_ctx, this); });
+    runWindow(&FeatureWindows::chapterBrowser);
 }
 
-void TFrmStart::openStudyPlan()
+void TFrmStart::openSettings(int mode)
 {
-    runWindow([this] { return FeatureWindows::studyPlan(m_ctx, this); });
-}
-
-void TFrmStart::openExamSettings()
-{
-    runWindow([this] { return FeatureWindows::examSettings(m_ctx, this); });
-}
-
-void TFrmStart::openStudyLog()
-{
-    runWindow([this] { return FeatureWindows::studyLog(m_ctx, this); });
-}
-
-void TFrmStart::openChart()
-{
-    runWindow([this] { return FeatureWindows::chart(m_ctx, this); });
-}
-
-void TFrmStart::openUpgrade()
-{
-    // Tfrmstxz arrives with the question-bank upgrade.
-}
-
-void TFrmStart::openMusicSettings()
-{
-    m_ctx.SettingsMode = 0;
-    runWindow([this] { return FeatureWindows::systemSettings(m_ctx, this); });
-}
-
-void TFrmStart::openAnswerTimeSettings()
-{
-    m_ctx.SettingsMode = 1;
-    runWindow([this] { return FeatureWindows::systemSettings(m_ctx, this); });
-}
-
-void TFrmStart::openRegulations()
-{
-    openPage(u"htm/法规汇编.htm"_s);
-}
-
-void TFrmStart::openContacts()
-{
-    openPage(u"htm/发行站及专业书店联系方式.htm"_s);
-}
-
-void TFrmStart::openPastExams()
-{
-    openPage(u"htm/lnst.htm"_s);
-}
-
-void TFrmStart::openHelp()
-{
-    // The help is shipped as HTML pages.
-    openPage(u"htm/help.htm"_s);
-}
-
-void TFrmStart::openAbout()
-{
-    runWindow([this] { return std::make_unique<TFrmAbout>(m_ctx, this); });
-}
-
-void TFrmStart::openPaperList()
-{
-    // TFrmCheck arrives with the paper list.
-}
-
-void TFrmStart::mockExam1()
-{
-    mnks(1);
-}
-
-void TFrmStart::mockExam2()
-{
-    mnks(2);
-}
-
-void TFrmStart::mockExam3()
-{
-    mnks(3);
-}
-
-void TFrmStart::mockExam4()
-{
-    mnks(4);
-}
-
-void TFrmStart::mockExam5()
-{
-    mnks(5);
+    m_ctx.SettingsMode = mode;
+    runWindow(&FeatureWindows::systemSettings);
 }
 
 void TFrmStart::mnks(int subject)
@@ -464,32 +342,17 @@ void TFrmStart::quit()
 
 void TFrmStart::PlayTune(const QString& path, bool on)
 {
-    SoundDevice& sound = m_ctx.services.sound;
-    if (!sound.hasOutput()) {
-        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"没发现声卡！"_s, 1, 1, u"NO"_s);
-        return;
-    }
-    if (!on) {
-        sound.stop();
-        return;
-    }
-    sound.stop();
-    QString reason;
-    if (!sound.play(path, &reason))
-        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"无法播放背景音乐！"_s, 1, 1, u"NO"_s);
+    m_music.PlayTune(path, on);
 }
 
 void TFrmStart::SetVolumeLevel(int level)
 {
-    m_ctx.services.sound.setGain(gainOfVolume(volumeValueOf(level)));
+    m_music.SetVolumeLevel(level);
 }
 
 void TFrmStart::openSystemSettings(QWidget* owner)
 {
-    m_ctx.SettingsMode = 0;
-    const std::unique_ptr<QDialog> window = FeatureWindows::systemSettings(m_ctx, owner ? owner : this);
-    if (window)
-        m_ctx.services.windows.run(*window);
+    TFrmConfig::openMusicSettings(m_ctx, owner ? owner : this);
 }
 
 int TFrmStart::openQuestionEntry(QWidget*, const QString&, const QString&)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BackgroundMusic.h"
 #include "ui/AppActions.h"
 
 #include <QDialog>
@@ -24,14 +25,14 @@ public:
     enum class Busy
     {
         No,
-        Yes,
-        UntilCreated
+        Yes,         // from the creation of its window until the window shows
+        UntilCreated // while its window is created
     };
     struct Command
     {
         QString word;
         Busy busy;
-        void (TFrmStart::*action)();
+        std::function<void(TFrmStart&)> action;
     };
 
     // Runs the creation step: the screen checks and the layout mode.
@@ -44,13 +45,6 @@ public:
     // "800" when the screen is 800 wide or 600 high, otherwise "1024".
     static QString layoutModeFor(const QSize& screen);
     static QSize windowSizeFor(const QString& layoutMode);
-    // The practice timer interval of an answer time in minutes.
-    static int answerTimeInterval(double minutes);
-    static int clampVolumeLevel(int level);
-    // The 16-bit left and right volume of a level: 0 .. 0xFFFFFFFF.
-    static quint32 volumeValueOf(int level);
-    // A volume value as the sound device's gain, 0.0 .. 1.0.
-    static double gainOfVolume(quint32 value);
 
     // False when the screen is not at 96 logical pixels per inch; start-up then ends.
     bool screenAccepted() const { return m_screenAccepted; }
@@ -83,41 +77,17 @@ private:
     void loadAnswerTimeTable();
     void startMenu();
     void dispatch(const QString& command);
-    void showError(const QString& text);
 
     // Creates a window, shows it modally and destroys it, with the busy cursor of the current command.
-    void runWindow(const std::function<std::unique_ptr<QDialog>()>& create);
+    void runWindow(const std::function<std::unique_ptr<QDialog>(AppContext&, QWidget*)>& create);
     void openPage(const QString& relativePath);
-
-    void openCatalogue();
-    void practiceSubject1();
-    void practiceSubject2();
-    void practiceSubject3();
-    void practiceSubject4();
-    void practiceSubject5();
     void openChapterBrowser(int subject);
-    void openStudyPlan();
-    void openExamSettings();
-    void openStudyLog();
-    void openChart();
-    void openUpgrade();
-    void openMusicSettings();
-    void openAnswerTimeSettings();
-    void openRegulations();
-    void openContacts();
-    void openPastExams();
-    void openHelp();
-    void openAbout();
+    void openSettings(int mode);
     void quit();
-    void openPaperList();
-    void mockExam1();
-    void mockExam2();
-    void mockExam3();
-    void mockExam4();
-    void mockExam5();
     void mnks(int subject);
 
     AppContext& m_ctx;
+    BackgroundMusic m_music;
     AppActions* m_previousActions = nullptr; // given back when this window goes
     MenuPlayer* m_menu = nullptr;            // ShockwaveFlash1
     bool m_screenAccepted = false;

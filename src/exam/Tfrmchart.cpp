@@ -83,8 +83,8 @@ QPushButton* button(QWidget* parent, const QString& text, const QString& name)
 
 Tfrmchart::Tfrmchart(AppContext& ctx, std::unique_ptr<Printers> printers, std::unique_ptr<FileDialogs> files,
                      QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_printers(std::move(printers)), m_files(std::move(files)),
-      m_compact(ctx.isCompactLayout())
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx), m_printers(std::move(printers)),
+      m_files(std::move(files)), m_compact(ctx.isCompactLayout())
 {
     setObjectName(u"Tfrmchart"_s);
     setWindowTitle(u"成绩统计图"_s);
@@ -345,13 +345,15 @@ void Tfrmchart::PrintButtonClick()
 {
     const std::unique_ptr<QPrinter> printer = m_printers->defaultPrinter();
     if (!printer) {
-        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"没有发现打印机！"_s, 1, 1, u"NO"_s);
+        m_ctx.services.prompts.MessageDialog(u"提示"_s, u"没有发现打印机！"_s, Prompts::ButtonSet::Ok,
+                                             Prompts::Picture::Warning);
         return;
     }
     printer->setPageOrientation(QPageLayout::Landscape);
     printer->setDocName(shownChart()->title());
     if (!shownChart()->print(*printer))
-        m_ctx.services.prompts.MessageDialog(u"错误"_s, u"打印时发生错误！"_s, 1, 2, u"NO"_s);
+        m_ctx.services.prompts.MessageDialog(u"错误"_s, u"打印时发生错误！"_s, Prompts::ButtonSet::Ok,
+                                             Prompts::Picture::Error);
 }
 
 void Tfrmchart::SaveButtonClick()
@@ -373,5 +375,6 @@ void Tfrmchart::SaveButtonClick()
     const bool saved =
         file.open(QIODevice::WriteOnly) && image.save(&file, png ? "PNG" : "BMP") && file.commit();
     if (!saved)
-        m_ctx.services.prompts.MessageDialog(u"错误"_s, u"无法保存文件！"_s, 1, 2, u"NO"_s);
+        m_ctx.services.prompts.MessageDialog(u"错误"_s, u"无法保存文件！"_s, Prompts::ButtonSet::Ok,
+                                             Prompts::Picture::Error);
 }

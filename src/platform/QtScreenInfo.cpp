@@ -14,3 +14,9 @@ int QtScreenInfo::logicalDpiX() const
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? qRound(screen->logicalDotsPerInchX()) : 96;
 }
+
+QRect QtScreenInfo::availableGeometry() const
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), size());
+}

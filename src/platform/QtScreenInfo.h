@@ -8,4 +8,5 @@ class QtScreenInfo final : public ScreenInfo
 public:
     QSize size() const override;
     int logicalDpiX() const override;
+    QRect availableGeometry() const override;
 };

@@ -53,7 +53,7 @@ QLabel* boardHeading(const QString& text, QWidget* parent)
 TFrmLxxt::TFrmLxxt(AppContext& ctx, QWidget* parent) : TFrmLxxt(ctx, Variant{}, parent) {}
 
 TFrmLxxt::TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_variant(variant),
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx), m_variant(variant),
       m_run(ctx.dm, ctx.services.clock, variant.policy)
 {
     BusyCursor busy;
@@ -497,7 +497,8 @@ bool TFrmLxxt::RecordAnswer(int recNo, RecordMode mode)
             m_points->setEnabled(citesPoints(row));
             m_answer->setEnabled(!AnswerPages::isNoAnswerType(row.A13));
         } else {
-            m_ctx.services.prompts.MessageDialog(u"提示"_s, u"请先做出答案！"_s, 1, 1, u"NO"_s);
+            m_ctx.services.prompts.MessageDialog(u"提示"_s, u"请先做出答案！"_s, Prompts::ButtonSet::Ok,
+                                                 Prompts::Picture::Warning);
         }
     } else if (mode == RecordMode::Move && m_groups.contains(recNo)) {
         m_board->setReleasedMark(m_groups.indexOf(recNo), m_run.markOf(row));
@@ -607,7 +608,8 @@ void TFrmLxxt::timeLimitTick()
         return;
     }
     m_timeLimit.stop();
-    m_ctx.services.prompts.MessageDialog(u"提示"_s, u"到时间了"_s, 1, 1, u"NO"_s);
+    m_ctx.services.prompts.MessageDialog(u"提示"_s, u"到时间了"_s, Prompts::ButtonSet::Ok,
+                                         Prompts::Picture::Warning);
     guarded([&] { m_run.markTimedOut(); });
 }
 

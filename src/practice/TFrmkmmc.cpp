@@ -36,14 +36,14 @@ QLabel* heading(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
-    label->setStyleSheet(u"QLabel { background: #2f6f8f; color: white; font-size: 12pt; font-weight: bold;"
-                         u" border-radius: 3px; padding: 3px; }"_s);
+    label->setProperty("role", u"boardHeading"_s);
     return label;
 }
 
 } // namespace
 
-TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), m_ctx(ctx)
+TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent)
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx)
 {
     BusyCursor busy;
     setWindowTitle(u"科目名称"_s);
@@ -65,7 +65,7 @@ TFrmkmmc::TFrmkmmc(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), 
     m_grid->verticalHeader()->setDefaultSectionSize(compact ? 24 : 27);
     m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->setStyleSheet(u"QTableView { alternate-background-color: #f4f1ea; }"_s);
+    m_grid->setProperty("role", u"chapterGrid"_s);
     m_model->setTwoLineTitles(compact);
     connect(m_grid, &QTableView::doubleClicked, this,
             [this] { startPractice(PracticeMode::NewQuestions, true); });
@@ -103,9 +103,7 @@ QLabel* TFrmkmmc::makeNumberPanel(const QString& name)
     panel->setObjectName(name);
     panel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     panel->setMinimumWidth(88);
-    panel->setStyleSheet(
-        u"QLabel { background: #243344; color: #9fe3b0; border-radius: 4px; padding: 2px 8px;"
-        u" font-family: 'DejaVu Sans Mono'; font-size: 15pt; font-weight: bold; }"_s);
+    panel->setProperty("role", u"numberPanel"_s);
     return panel;
 }
 
@@ -118,7 +116,7 @@ QWidget* TFrmkmmc::buildBoard()
     m_score = new QLabel(u"分数"_s, board);
     m_score->setObjectName(u"scoreLabel"_s);
     m_score->setAlignment(Qt::AlignCenter);
-    m_score->setStyleSheet(u"QLabel { font-size: 20pt; font-weight: bold; color: #2f6f8f; }"_s);
+    m_score->setProperty("role", u"score"_s);
 
     auto* totals = new QGridLayout;
     totals->setVerticalSpacing(10);
@@ -135,14 +133,13 @@ QWidget* TFrmkmmc::buildBoard()
     }
     auto* chapterCard = new QFrame(board);
     chapterCard->setObjectName(u"chapterCard"_s);
-    chapterCard->setStyleSheet(
-        u"#chapterCard { background: white; border: 1px solid #c9c1b0; border-radius: 4px; }"_s);
+    chapterCard->setProperty("role", u"card"_s);
     auto* chapterCaption = new QLabel(u"当前章节"_s, chapterCard);
-    chapterCaption->setStyleSheet(u"color: #8a8f96;"_s);
+    chapterCaption->setProperty("role", u"mutedCaption"_s);
     m_selectedChapter = new QLabel(chapterCard);
     m_selectedChapter->setObjectName(u"selectedChapter"_s);
     m_selectedChapter->setWordWrap(true);
-    m_selectedChapter->setStyleSheet(u"font-weight: bold; color: #243344;"_s);
+    m_selectedChapter->setProperty("role", u"emphasis"_s);
     auto* chapterLayout = new QVBoxLayout(chapterCard);
     chapterLayout->setContentsMargins(10, 8, 10, 8);
     chapterLayout->addWidget(chapterCaption);
@@ -322,13 +319,16 @@ void TFrmkmmc::showEmptySetMessage(PracticeMode mode, bool fromDoubleClick)
     Prompts& prompts = m_ctx.services.prompts;
     switch (mode) {
     case PracticeMode::NewQuestions:
-        prompts.MessageDialog(u"提示"_s, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s, 1, 0, u"NO"_s);
+        prompts.MessageDialog(u"提示"_s, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s,
+                              Prompts::ButtonSet::Ok, Prompts::Picture::Information);
         break;
     case PracticeMode::WrongQuestions:
-        prompts.MessageDialog(u"提示"_s, u"本章节下没有错题！"_s, 1, 1, u"NO"_s);
+        prompts.MessageDialog(u"提示"_s, u"本章节下没有错题！"_s, Prompts::ButtonSet::Ok,
+                              Prompts::Picture::Warning);
         break;
     case PracticeMode::Review:
-        prompts.MessageDialog(u"提示"_s, u"本章节习题还未曾做过！"_s, 1, 1, u"NO"_s);
+        prompts.MessageDialog(u"提示"_s, u"本章节习题还未曾做过！"_s, Prompts::ButtonSet::Ok,
+                              Prompts::Picture::Warning);
         break;
     }
 }

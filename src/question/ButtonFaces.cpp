@@ -33,6 +33,7 @@ void ButtonFaces::load(const QString& programFolder, const QStringList& files)
 
 void ButtonFaces::reportMissingAndQuit(Prompts& prompts)
 {
-    prompts.MessageDialog(u"错误"_s, u"无法提取资源文件！"_s, 1, 2, u"NO"_s);
+    prompts.MessageDialog(u"错误"_s, u"无法提取资源文件！"_s, Prompts::ButtonSet::Ok,
+                          Prompts::Picture::Error);
     QCoreApplication::exit(1);
 }

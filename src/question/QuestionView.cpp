@@ -103,7 +103,8 @@ void QuestionView::ShowStem(TDM1& dm, Prompts& prompts, const QString& key)
     } catch (const std::exception&) {
         m_upper->clear();
         m_lower->clear();
-        prompts.MessageDialog(u"错误"_s, u"无法打开试题！"_s, 1, 2, u"NO"_s);
+        prompts.MessageDialog(u"错误"_s, u"无法打开试题！"_s, Prompts::ButtonSet::Ok,
+                              Prompts::Picture::Error);
     }
 }
 

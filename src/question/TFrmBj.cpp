@@ -6,6 +6,7 @@
 #include "store/QuestionEdits.h"
 #include "store/QuestionRecord.h"
 #include "ui/AppContext.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -44,11 +45,7 @@ void TFrmBj::bind(QuestionRecord& row, const QString& table)
 
 void TFrmBj::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowPlacement::centre(*this, m_ctx.services.screen);
     QDialog::showEvent(event);
 }
 

@@ -7,6 +7,7 @@
 #include "store/QuestionContent.h"
 #include "ui/AppContext.h"
 #include "ui/BusyCursor.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -50,10 +51,6 @@ void TFrmJx::showEvent(QShowEvent* event)
     if (m_busy)
         m_busy->restore();
     m_pane->setReadOnly(true);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    WindowPlacement::centre(*this, m_ctx.services.screen);
     QDialog::showEvent(event);
 }

@@ -22,7 +22,8 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), m_ctx(ctx)
+TfrmAnswFagui::TfrmAnswFagui(AppContext& ctx, QWidget* parent)
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx)
 {
     setWindowTitle(u"相关考点"_s);
     const bool compact = ctx.isCompactLayout();

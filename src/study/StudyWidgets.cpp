@@ -1,7 +1,5 @@
 #include "StudyWidgets.h"
 
-#include "platform/Prompts.h"
-#include "store/StoreError.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 
@@ -43,13 +41,6 @@ QFont font(int pixelSize, bool bold)
 QString picturePath(const AppContext& ctx, const QString& fileName)
 {
     return ctx.dm.ProgramFolder() + u"pic/"_s + fileName;
-}
-
-void reportError(AppContext& ctx, const std::exception& error)
-{
-    const auto* storeError = dynamic_cast<const StoreError*>(&error);
-    const QString text = storeError ? storeError->message() : QString::fromUtf8(error.what());
-    ctx.services.prompts.MessageDialog(u"错误"_s, text, 1, 2, u"NO"_s);
 }
 
 } // namespace StudyWidgets

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <exception>
-
 class AppContext;
 class QFont;
 class QLabel;
@@ -21,8 +19,5 @@ QFont font(int pixelSize, bool bold = false);
 
 // The background pictures painted by the picture generator into pic/.
 QString picturePath(const AppContext& ctx, const QString& fileName);
-
-// A failure caught at an event handler, shown with its message; the window stays usable.
-void reportError(AppContext& ctx, const std::exception& error);
 
 } // namespace StudyWidgets

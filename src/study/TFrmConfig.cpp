@@ -5,11 +5,12 @@
 #include "ToggleSwitch.h"
 
 #include "platform/ModalRunner.h"
-#include "platform/Prompts.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
 #include "ui/AppActions.h"
 #include "ui/AppContext.h"
+#include "ui/ErrorPrompt.h"
+#include "ui/GuardedSlot.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -34,7 +35,7 @@ QRect scaledRect(int left, int top, int width, int height)
 } // namespace
 
 TFrmConfig::TFrmConfig(AppContext& ctx, QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_answerTimeMode(ctx.SettingsMode == 1)
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx), m_answerTimeMode(ctx.SettingsMode == 1)
 {
     setObjectName(u"TFrmConfig"_s);
     setWindowTitle(u"系统设置"_s);
@@ -55,14 +56,6 @@ void TFrmConfig::openMusicSettings(AppContext& ctx, QWidget* owner)
 {
     ctx.SettingsMode = 0;
     TFrmConfig window(ctx, owner);
-    ctx.services.windows.run(window);
-}
-
-void TFrmConfig::openAnswerTimeSettings(AppContext& ctx, QWidget* owner)
-{
-    ctx.SettingsMode = 1;
-    TFrmConfig window(ctx, owner);
-    window.applyAnswerTimeLayout();
     ctx.services.windows.run(window);
 }
 
@@ -154,12 +147,10 @@ void TFrmConfig::buildAnswerTimeList()
     const int subject = m_ctx.currentSubjectInUse();
     m_ctx.dm.bindTypeTable(subject);
     QVector<TypeTable::Row> rows;
-    try {
+    GuardedSlot::run(m_ctx.services.prompts, [&] {
         rows = TypeTable(m_ctx.dm, subject).rows();
         m_typesRead = true;
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    });
     m_typeCount = int(rows.size());
     QWidget* lines = m_answerTimeList->widget();
     for (int i = 0; i < rows.size(); ++i) {
@@ -215,11 +206,7 @@ void TFrmConfig::playTune(bool on)
 {
     if (!m_ctx.actions)
         return;
-    try {
-        m_ctx.actions->PlayTune(m_ctx.TuneFile, on);
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { m_ctx.actions->PlayTune(m_ctx.TuneFile, on); });
 }
 
 void TFrmConfig::epFocusButton3Click()
@@ -244,8 +231,7 @@ void TFrmConfig::saveAnswerTimes()
     const int subject = m_ctx.currentSubjectInUse();
     m_ctx.dm.bindTypeTable(subject);
     TypeTable table(m_ctx.dm, subject);
-    m_ctx.AnswerTimeTypes.resize(m_typeCount);
-    m_ctx.AnswerTimeIntervals.resize(m_typeCount);
+    m_ctx.resizeAnswerTimeTable(m_typeCount);
     try {
         for (int i = 0; i < m_typeCount && i < m_timeBoxes.size(); ++i) {
             const QDoubleSpinBox* box = m_timeBoxes[i];
@@ -253,11 +239,10 @@ void TFrmConfig::saveAnswerTimes()
             const double minutes = box->value();
             if (!table.setTime(code, minutes))
                 continue;
-            m_ctx.AnswerTimeTypes[i] = code;
-            m_ctx.AnswerTimeIntervals[i] = TypeTable::intervalOf(minutes);
+            m_ctx.setAnswerTime(i, code, minutes);
         }
     } catch (const std::exception&) {
         // The lines saved before the failure stay saved.
-        m_ctx.services.prompts.MessageDialog(u"错误"_s, u"保存设置失败！"_s, 1, 2, u"No"_s);
+        ErrorPrompt::show(m_ctx.services.prompts, u"保存设置失败！"_s);
     }
 }

@@ -24,8 +24,6 @@ public:
 
     // The settings window in music mode, owned by owner, shown modally.
     static void openMusicSettings(AppContext& ctx, QWidget* owner);
-    // The settings window in its answer-time layout, shown modally.
-    static void openAnswerTimeSettings(AppContext& ctx, QWidget* owner);
 
     // Only the answer-time list and the close button: the face of "sztime".
     void applyAnswerTimeLayout();

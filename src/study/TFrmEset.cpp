@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
+#include "ui/GuardedSlot.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -43,7 +44,8 @@ QCheckBox* checkBox(QWidget* parent, const QString& text, const QString& objectN
 
 } // namespace
 
-TFrmEset::TFrmEset(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), m_ctx(ctx)
+TFrmEset::TFrmEset(AppContext& ctx, QWidget* parent)
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx)
 {
     setObjectName(u"TFrmEset"_s);
     setFixedSize(360, 159);
@@ -81,11 +83,7 @@ void TFrmEset::buildControls()
 void TFrmEset::FormShow()
 {
     SettingsRecord::Values values;
-    try {
-        values = SettingsRecord(m_ctx.dm).read();
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { values = SettingsRecord(m_ctx.dm).read(); });
     // Filling the score box runs its check, so a stored score above the paper total is corrected here.
     m_scoreBox->setText(QString::number(values.LeastMark));
     m_minutesBox->setText(QString::number(values.ExamTime / 60));
@@ -103,14 +101,12 @@ void TFrmEset::suiCheckBox1Click()
 
 void TFrmEset::suiButton1Click()
 {
-    try {
+    GuardedSlot::run(m_ctx.services.prompts, [&] {
         if (m_scoreCheck->isChecked())
             m_scoreBox->setText(QString::number(totalPaperScore() / 2));
         if (m_minutesCheck->isChecked())
             m_minutesBox->setText(DefaultMinutes);
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    });
 }
 
 void TFrmEset::suiNumberEdit1Change()
@@ -119,7 +115,7 @@ void TFrmEset::suiNumberEdit1Change()
     if (m_checkingScore)
         return;
     m_checkingScore = true;
-    try {
+    GuardedSlot::run(m_ctx.services.prompts, [&] {
         if (m_scoreBox->text().isEmpty())
             m_scoreBox->setText(u"0"_s);
         const int total = totalPaperScore();
@@ -129,9 +125,7 @@ void TFrmEset::suiNumberEdit1Change()
             m_scoreBox->setText(QString::number(total));
             m_scoreBox->setFocus();
         }
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    });
     m_checkingScore = false;
 }
 

@@ -8,6 +8,7 @@
 #include "store/CodeSchemes.h"
 #include "store/StudyLogTable.h"
 #include "ui/AppContext.h"
+#include "ui/GuardedSlot.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -48,7 +49,8 @@ const QString TotalNames[3] = {u"AnswersTotal"_s, u"WrongTotal"_s, u"OverallScor
 } // namespace
 
 TFrmRz::TFrmRz(AppContext& ctx, QWidget* parent)
-    : FramelessDialog(parent), m_ctx(ctx), m_compact(usesCompactLayout(ctx.services.screen.size()))
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx),
+      m_compact(usesCompactLayout(ctx.services.screen.size()))
 {
     setObjectName(u"TFrmRz"_s);
     setWindowTitle(u"日志"_s);
@@ -107,11 +109,7 @@ void TFrmRz::FormCreate()
 void TFrmRz::fillGrid()
 {
     QVector<StudyLogTable::Day> days;
-    try {
-        days = StudyLogTable(m_ctx.dm).newestFirst();
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { days = StudyLogTable(m_ctx.dm).newestFirst(); });
     m_model->setRowCount(int(days.size()));
     for (int r = 0; r < days.size(); ++r) {
         const StudyLogTable::Day& day = days[r];
@@ -128,11 +126,7 @@ void TFrmRz::fillGrid()
 void TFrmRz::showTotals()
 {
     StudyLogTable::Totals totals;
-    try {
-        totals = StudyLogTable(m_ctx.dm).totals();
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { totals = StudyLogTable(m_ctx.dm).totals(); });
     const QString values[3] = {QString::number(totals.answers), QString::number(totals.wrong),
                                CodeSchemes::percentText(totals.answers, totals.wrong)};
     for (int i = 0; i < 3; ++i) {
@@ -193,9 +187,5 @@ void TFrmRz::placeTotals(int left, int width, const int captionTops[3], const in
 
 void TFrmRz::SettingsButtonClick()
 {
-    try {
-        TFrmConfig::openMusicSettings(m_ctx, this);
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { TFrmConfig::openMusicSettings(m_ctx, this); });
 }

@@ -7,6 +7,7 @@
 #include "store/SettingsRecord.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
+#include "ui/GuardedSlot.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
@@ -77,14 +78,12 @@ private:
 
 } // namespace
 
-TFrmplan::TFrmplan(AppContext& ctx, QWidget* parent) : FramelessDialog(parent), m_ctx(ctx)
+TFrmplan::TFrmplan(AppContext& ctx, QWidget* parent)
+    : FramelessDialog(ctx.services.screen, parent), m_ctx(ctx)
 {
     setObjectName(u"TFrmplan"_s);
     setWindowTitle(u"学习计划"_s);
     setFixedSize(460, 250);
-    // Outside edit mode the date and the plan choice must look as locked as they are.
-    setStyleSheet(u"QDateEdit:disabled, QLineEdit:disabled { color: #8a8f96; background: #efece4; }"
-                  u" QRadioButton:disabled, QGroupBox:disabled { color: #8a8f96; }"_s);
     setBackgroundFile(StudyWidgets::picturePath(ctx, StudyBackgrounds::plan()));
     buildControls();
     ensurePolished();
@@ -148,10 +147,7 @@ void TFrmplan::buildControls()
     m_planGroup->setObjectName(u"SeSkinRadioGroup1"_s);
     m_planGroup->setAccessibleName(u"学习计划"_s);
     m_planGroup->setGeometry(20, 130, 420, 80);
-    m_planGroup->setStyleSheet(
-        u"QGroupBox { border: 1px solid #c9c1b0; border-radius: 6px; margin-top: 9px;"
-        u" background: rgba(255, 255, 255, 150); }"
-        u" QGroupBox::title { subcontrol-origin: margin; left: 12px; padding: 0 4px; }"_s);
+    m_planGroup->setProperty("role", u"choiceGroup"_s);
     m_planChoice = new QButtonGroup(this);
     m_planChoice->setObjectName(u"SeSkinRadioGroup1Items"_s);
     for (int i = 0; i < 2; ++i) {
@@ -199,11 +195,7 @@ void TFrmplan::placePlanBoxes()
 void TFrmplan::FormShow()
 {
     SettingsRecord::Values values;
-    try {
-        values = SettingsRecord(m_ctx.dm).read();
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
-    }
+    GuardedSlot::run(m_ctx.services.prompts, [&] { values = SettingsRecord(m_ctx.dm).read(); });
     m_amountBox->setText(QString::number(values.PlanAmount));
     m_minutesBox->setText(QString::number(values.PlanTime));
     const QDate examDate = parseDate(values.ExamDate);
@@ -286,12 +278,8 @@ void TFrmplan::SpeedButton1Click()
     // A box without a date saves nothing; the entries stay as they were typed.
     if (!examDate.isValid())
         return;
-    try {
-        savePlan(examDate);
-    } catch (const std::exception& error) {
-        StudyWidgets::reportError(m_ctx, error);
+    if (!GuardedSlot::run(m_ctx.services.prompts, [&] { savePlan(examDate); }))
         return;
-    }
     showCountdown(daysLeft(m_ctx.services.clock.today(), examDate));
 }
 

@@ -31,6 +31,6 @@ void ToggleSwitch::paintEvent(QPaintEvent*)
     const qreal knob = track.height() - 4;
     const qreal x = isChecked() ? track.right() - 2 - knob : track.left() + 2;
     painter.setPen(QPen(Theme::PanelEdge.darker(120), 1));
-    painter.setBrush(Qt::white);
+    painter.setBrush(Theme::OnDark);
     painter.drawEllipse(QRectF(x, track.top() + 2, knob, knob));
 }

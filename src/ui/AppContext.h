@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/PracticeStatement.h"
+#include "store/TypeTable.h"
 
 #include <QString>
 #include <QVector>
@@ -64,6 +65,24 @@ public:
         if (CurrentSubject == 0)
             CurrentSubject = 1;
         return CurrentSubject;
+    }
+    // AnswerTimeTable at count entries; entry i as a type's answer time in minutes.
+    void resizeAnswerTimeTable(qsizetype count)
+    {
+        AnswerTimeTypes.resize(count);
+        AnswerTimeIntervals.resize(count);
+    }
+    void setAnswerTime(qsizetype i, int type, double minutes)
+    {
+        AnswerTimeTypes[i] = type;
+        AnswerTimeIntervals[i] = TypeTable::intervalOf(minutes);
+    }
+    // AnswerTimeTable from a type list, in its order.
+    void fillAnswerTimeTable(const QVector<TypeTable::Row>& rows)
+    {
+        resizeAnswerTimeTable(rows.size());
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            setAnswerTime(i, rows[i].A1, rows[i].time);
     }
     // The practice timer interval of a type; 600 ms for a type not listed.
     int answerTimeInterval(int type) const

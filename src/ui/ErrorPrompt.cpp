@@ -7,11 +7,20 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace ErrorPrompt {
 
-void show(Prompts& prompts, const std::exception& error)
+QString messageOf(const std::exception& error)
 {
     const auto* store = dynamic_cast<const StoreError*>(&error);
-    prompts.MessageDialog(u"错误"_s, store ? store->message() : QString::fromUtf8(error.what()), 1, 2,
-                          u"NO"_s);
+    return store ? store->message() : QString::fromUtf8(error.what());
+}
+
+void show(Prompts& prompts, const QString& text)
+{
+    prompts.MessageDialog(u"错误"_s, text, Prompts::ButtonSet::Ok, Prompts::Picture::Error);
+}
+
+void show(Prompts& prompts, const std::exception& error)
+{
+    show(prompts, messageOf(error));
 }
 
 } // namespace ErrorPrompt

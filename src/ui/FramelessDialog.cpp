@@ -1,13 +1,14 @@
 #include "FramelessDialog.h"
 
 #include "Theme.h"
+#include "WindowPlacement.h"
 
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
-FramelessDialog::FramelessDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {}
+FramelessDialog::FramelessDialog(const ScreenInfo& screen, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_screen(screen)
+{}
 
 void FramelessDialog::setBackground(const QPixmap& picture)
 {
@@ -24,11 +25,7 @@ void FramelessDialog::showEvent(QShowEvent* event)
 {
     if (!m_centred) {
         m_centred = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = geometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
+        WindowPlacement::centre(*this, m_screen);
     }
     QDialog::showEvent(event);
 }

@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <QPixmap>
 
+class ScreenInfo;
+
 // The program's feature windows: borderless, drawn over a background picture,
 // centred on the desktop, and moved by dragging anywhere on the background.
 class FramelessDialog : public QDialog
@@ -10,11 +12,13 @@ class FramelessDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit FramelessDialog(QWidget* parent = nullptr);
+    explicit FramelessDialog(const ScreenInfo& screen, QWidget* parent = nullptr);
 
     // The background picture, stretched over the whole window; empty paints the theme's panel.
     void setBackground(const QPixmap& picture);
     void setBackgroundFile(const QString& path);
+
+    const ScreenInfo& screenInfo() const { return m_screen; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -24,6 +28,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    const ScreenInfo& m_screen;
     QPixmap m_background;
     QPoint m_dragOffset;
     bool m_dragging = false;

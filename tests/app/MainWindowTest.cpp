@@ -1,6 +1,7 @@
 #include "AppTestFolder.h"
 #include "TestContext.h"
 
+#include "app/BackgroundMusic.h"
 #include "app/MenuPlayer.h"
 #include "app/TFrmStart.h"
 
@@ -118,12 +119,15 @@ TEST_F(MainWindow, AnEmptyTypeTableLeavesTheAnswerTimesAsTheyWere)
     EXPECT_EQ(ctx.AnswerTimeIntervals, QVector<int>{1234});
 }
 
-TEST(AnswerTimeInterval, IsTheTimeInMinutesTimes600Truncated)
+TEST_F(MainWindow, AnAnswerTimeIsItsMinutesTimes600Truncated)
 {
-    EXPECT_EQ(TFrmStart::answerTimeInterval(1.0), 600);
-    EXPECT_EQ(TFrmStart::answerTimeInterval(0.5), 300);
-    EXPECT_EQ(TFrmStart::answerTimeInterval(1.2345), 740); // 740.7 drops its fraction
-    EXPECT_EQ(TFrmStart::answerTimeInterval(4.1), 2460);
+    AppContext& ctx = open();
+    const std::pair<double, int> cases[] = {{1.0, 600}, {0.5, 300}, {1.2345, 740}, {4.1, 2460}};
+    ctx.resizeAnswerTimeTable(1);
+    for (const auto& [minutes, interval] : cases) {
+        ctx.setAnswerTime(0, 61, minutes);
+        EXPECT_EQ(ctx.answerTimeInterval(61), interval) << minutes; // 740.7 drops its fraction
+    }
 }
 
 struct DayCase
@@ -177,8 +181,8 @@ TEST_F(MainWindow, AMissingMenuIsAnErrorThatEndsTheProgram)
     EXPECT_EQ(ending.count(), 1);
     ASSERT_EQ(t.prompts.messages.size(), 1);
     EXPECT_EQ(t.prompts.last().title, u"错误"_s);
-    EXPECT_EQ(t.prompts.last().buttonSet, 1);
-    EXPECT_EQ(t.prompts.last().page, 2);
+    EXPECT_EQ(t.prompts.last().buttonSet, Prompts::ButtonSet::Ok);
+    EXPECT_EQ(t.prompts.last().page, Prompts::Picture::Error);
 }
 
 TEST_F(MainWindow, ClosingClosesTheConnection)
@@ -225,7 +229,7 @@ TEST_P(VolumeLevels, AreClampedAndBecomeTheSynthGain)
     AppContext& ctx = t.open();
     TFrmStart window(ctx);
     window.SetVolumeLevel(GetParam().level);
-    EXPECT_EQ(TFrmStart::volumeValueOf(GetParam().level), GetParam().value);
+    EXPECT_EQ(BackgroundMusic::volumeValueOf(GetParam().level), GetParam().value);
     EXPECT_DOUBLE_EQ(t.sound.gain, GetParam().gain);
 }
 
@@ -280,9 +284,9 @@ TEST_P(PlayTuneFailures, ShowTheirNoticeAndTheProgramGoesOn)
     EXPECT_FALSE(m.system);
     EXPECT_EQ(m.title, u"提示"_s);
     EXPECT_EQ(m.text, GetParam().text);
-    EXPECT_EQ(m.buttonSet, 1);
-    EXPECT_EQ(m.page, 1);
-    EXPECT_EQ(m.variant, u"NO"_s);
+    EXPECT_EQ(m.buttonSet, Prompts::ButtonSet::Ok);
+    EXPECT_EQ(m.page, Prompts::Picture::Warning);
+    EXPECT_EQ(m.variant, Prompts::Variant::Plain);
     EXPECT_TRUE(t.sound.played.isEmpty());
 }
 

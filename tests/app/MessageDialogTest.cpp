@@ -1,4 +1,5 @@
 #include "FakeModalRunner.h"
+#include "FakeServices.h"
 
 #include "app/AppPrompts.h"
 #include "app/TFrmDlg.h"
@@ -14,6 +15,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+const FakeScreen Screen;
 
 struct Controls
 {
@@ -38,7 +41,7 @@ struct Controls
 
 TEST(MessageDialog, StartsAsDesigned)
 {
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     Controls c(dialog);
     ASSERT_TRUE(c.title && c.text && c.pictures && c.button[0] && c.button[1] && c.button[2]);
     EXPECT_EQ(dialog.windowTitle(), u"提示框"_s);
@@ -53,16 +56,20 @@ TEST(MessageDialog, StartsAsDesigned)
     EXPECT_EQ(dialog.windowFlags() & Qt::FramelessWindowHint, Qt::FramelessWindowHint);
 }
 
+using ButtonSet = Prompts::ButtonSet;
+using Picture = Prompts::Picture;
+using Variant = Prompts::Variant;
+
 struct ButtonSetCase
 {
-    int buttonSet;
+    ButtonSet buttonSet;
     std::array<bool, 3> shown;
     int width;
 };
 
 void PrintTo(const ButtonSetCase& c, std::ostream* out)
 {
-    *out << "set " << c.buttonSet;
+    *out << "set " << int(c.buttonSet);
 }
 
 class ButtonSets : public ::testing::TestWithParam<ButtonSetCase>
@@ -71,61 +78,49 @@ class ButtonSets : public ::testing::TestWithParam<ButtonSetCase>
 
 TEST_P(ButtonSets, ShowTheirButtonsAtTheirWidth)
 {
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     Controls c(dialog);
-    dialog.prepare(u"提示"_s, u"文本"_s, GetParam().buttonSet, 0, u"NO"_s);
+    dialog.prepare(u"提示"_s, u"文本"_s, GetParam().buttonSet, Picture::Information);
     EXPECT_EQ(c.shown(), GetParam().shown);
     EXPECT_EQ(dialog.width(), GetParam().width);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, ButtonSets,
-                         ::testing::Values(ButtonSetCase{0, {true, true, false}, 785},
-                                           ButtonSetCase{1, {false, false, true}, 785},
-                                           ButtonSetCase{2, {true, true, true}, 785},
-                                           ButtonSetCase{3, {true, false, false}, 200}));
-
-TEST(MessageDialog, AnotherSetKeepsTheButtonsButNotTheNarrowWidth)
-{
-    TFrmDlg dialog(QString{});
-    Controls c(dialog);
-    dialog.prepare(u"提示"_s, u"请选择具体章节!"_s, 3, 1, QString());
-    ASSERT_EQ(dialog.width(), 200);
-    dialog.prepare(u"提示"_s, u"文本"_s, 7, 1, QString());
-    EXPECT_EQ(c.shown(), (std::array<bool, 3>{true, false, false}));
-    EXPECT_EQ(dialog.width(), 785);
-}
+                         ::testing::Values(ButtonSetCase{ButtonSet::OkCancel, {true, true, false}, 785},
+                                           ButtonSetCase{ButtonSet::Ok, {false, false, true}, 785},
+                                           ButtonSetCase{ButtonSet::ThreeWay, {true, true, true}, 785},
+                                           ButtonSetCase{ButtonSet::NarrowOk, {true, false, false}, 200}));
 
 TEST(MessageDialog, TheNarrowNoticeIsFollowedByTheDesignedWidth)
 {
-    TFrmDlg dialog(QString{});
-    dialog.prepare(u"提示"_s, u"请选择具体章节!"_s, 3, 1, QString());
+    TFrmDlg dialog(Screen, QString{});
+    dialog.prepare(u"提示"_s, u"请选择具体章节!"_s, Prompts::ButtonSet::NarrowOk, Prompts::Picture::Warning);
     EXPECT_EQ(dialog.width(), 200);
-    dialog.prepare(u"提示"_s, u"没发现声卡！"_s, 1, 1, u"NO"_s);
+    dialog.prepare(u"提示"_s, u"没发现声卡！"_s, Prompts::ButtonSet::Ok, Prompts::Picture::Warning);
     EXPECT_EQ(dialog.width(), 785);
 }
 
-TEST(MessageDialog, CaptionsSwitchOnlyForTheExactExamVariant)
+TEST(MessageDialog, CaptionsSwitchOnlyForTheExamVariant)
 {
     const QStringList ordinary{u"确定"_s, u"取消"_s, u"确定"_s};
     const QStringList exam{u"确定"_s, u"作废"_s, u"取消"_s};
-    const std::pair<QString, QStringList> cases[] = {{u"Exam"_s, exam},     {u"exam"_s, ordinary},
-                                                     {u"EXAM"_s, ordinary}, {u"NO"_s, ordinary},
-                                                     {u"No"_s, ordinary},   {QString(), ordinary}};
-    TFrmDlg dialog(QString{});
+    const std::pair<Variant, QStringList> cases[] = {
+        {Variant::Exam, exam}, {Variant::Plain, ordinary}, {Variant::Exam, exam}};
+    TFrmDlg dialog(Screen, QString{});
     Controls c(dialog);
     for (const auto& [variant, captions] : cases) {
-        dialog.prepare(u"提示"_s, u"确定要交卷吗？"_s, 2, 0, variant);
-        EXPECT_EQ(c.captions(), captions) << qPrintable(variant);
+        dialog.prepare(u"提示"_s, u"确定要交卷吗？"_s, ButtonSet::ThreeWay, Picture::Information, variant);
+        EXPECT_EQ(c.captions(), captions) << int(variant);
     }
 }
 
 TEST(MessageDialog, ShowsTitleTextAndPicture)
 {
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     Controls c(dialog);
-    for (int page : {0, 1, 2}) {
-        dialog.prepare(u"错误"_s, u"无法打开试题！"_s, 1, page, u"NO"_s);
-        EXPECT_EQ(c.pictures->currentIndex(), page);
+    for (Picture page : {Picture::Information, Picture::Warning, Picture::Error}) {
+        dialog.prepare(u"错误"_s, u"无法打开试题！"_s, ButtonSet::Ok, page);
+        EXPECT_EQ(c.pictures->currentIndex(), int(page));
     }
     EXPECT_EQ(dialog.windowTitle(), u"错误"_s);
     EXPECT_EQ(c.title->text(), u"错误"_s);
@@ -134,14 +129,14 @@ TEST(MessageDialog, ShowsTitleTextAndPicture)
 
 TEST(MessageDialog, ALongTextMakesTheDialogTallerNotClipped)
 {
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     Controls c(dialog);
     QString text;
     for (int i = 0; i < 12; ++i)
         text += u"题库文件可能已经损坏，请从备份中恢复后再试。"_s;
-    for (int buttonSet : {1, 3}) {
-        dialog.prepare(u"错误"_s, text, buttonSet, 2, u"NO"_s);
-        EXPECT_EQ(dialog.width(), buttonSet == 3 ? 200 : 785);
+    for (ButtonSet buttonSet : {ButtonSet::Ok, ButtonSet::NarrowOk}) {
+        dialog.prepare(u"错误"_s, text, buttonSet, Picture::Error);
+        EXPECT_EQ(dialog.width(), buttonSet == ButtonSet::NarrowOk ? 200 : 785);
         EXPECT_GT(dialog.height(), 110);
         const QRect textArea = c.text->geometry();
         EXPECT_GE(textArea.height(), c.text->heightForWidth(textArea.width()));
@@ -151,21 +146,21 @@ TEST(MessageDialog, ALongTextMakesTheDialogTallerNotClipped)
             EXPECT_LE(button->geometry().bottom(), dialog.height());
         }
     }
-    dialog.prepare(u"提示"_s, u"短"_s, 1, 1, u"NO"_s);
+    dialog.prepare(u"提示"_s, u"短"_s, Prompts::ButtonSet::Ok, Prompts::Picture::Warning);
     EXPECT_EQ(dialog.height(), 110);
 }
 
 struct PressCase
 {
-    int buttonSet;
-    QString variant;
+    ButtonSet buttonSet;
+    Variant variant;
     int pressed; // 1..3: fcShapeBtn<n>; 0: Escape
     int result;
 };
 
 void PrintTo(const PressCase& c, std::ostream* out)
 {
-    *out << "set " << c.buttonSet << " " << c.variant.toStdString() << " "
+    *out << "set " << int(c.buttonSet) << " variant " << int(c.variant) << " "
          << (c.pressed == 0 ? std::string("Escape") : "button " + std::to_string(c.pressed));
 }
 
@@ -176,7 +171,7 @@ class Results : public ::testing::TestWithParam<PressCase>
 TEST_P(Results, AreThoseOfThePressedButton)
 {
     const PressCase& p = GetParam();
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     FakeModalRunner runner;
     runner.on(u"TFrmDlg"_s, [&](QDialog& shown) {
         if (p.pressed == 0)
@@ -185,25 +180,36 @@ TEST_P(Results, AreThoseOfThePressedButton)
             QTest::mouseClick(shown.findChild<QPushButton*>(u"fcShapeBtn%1"_s.arg(p.pressed)),
                               Qt::LeftButton);
     });
-    EXPECT_EQ(dialog.MessageDialog(runner, u"提示"_s, u"文本"_s, p.buttonSet, 0, p.variant), p.result);
+    EXPECT_EQ(
+        dialog.MessageDialog(runner, u"提示"_s, u"文本"_s, p.buttonSet, Picture::Information, p.variant),
+        p.result);
     EXPECT_FALSE(dialog.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, Results,
-                         ::testing::Values(PressCase{1, u"NO"_s, 3, 3}, PressCase{0, u"NO"_s, 1, 1},
-                                           PressCase{0, u"NO"_s, 2, 2}, PressCase{2, u"Exam"_s, 1, 1},
-                                           PressCase{2, u"Exam"_s, 2, 2}, PressCase{2, u"Exam"_s, 3, 3},
-                                           PressCase{3, QString(), 1, 1}, PressCase{1, u"NO"_s, 0, 3},
-                                           PressCase{0, u"NO"_s, 0, 2}, PressCase{2, u"Exam"_s, 0, 3},
-                                           PressCase{3, QString(), 0, 1}));
+                         ::testing::Values(PressCase{ButtonSet::Ok, Variant::Plain, 3, 3},
+                                           PressCase{ButtonSet::OkCancel, Variant::Plain, 1, 1},
+                                           PressCase{ButtonSet::OkCancel, Variant::Plain, 2, 2},
+                                           PressCase{ButtonSet::ThreeWay, Variant::Exam, 1, 1},
+                                           PressCase{ButtonSet::ThreeWay, Variant::Exam, 2, 2},
+                                           PressCase{ButtonSet::ThreeWay, Variant::Exam, 3, 3},
+                                           PressCase{ButtonSet::NarrowOk, Variant::Plain, 1, 1},
+                                           PressCase{ButtonSet::Ok, Variant::Plain, 0, 3},
+                                           PressCase{ButtonSet::OkCancel, Variant::Plain, 0, 2},
+                                           PressCase{ButtonSet::ThreeWay, Variant::Exam, 0, 3},
+                                           PressCase{ButtonSet::NarrowOk, Variant::Plain, 0, 1}));
 
 TEST(MessageDialog, IsReusedAcrossMessages)
 {
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     FakeModalRunner runner;
     runner.on(u"TFrmDlg"_s, [](QDialog& shown) { shown.findChild<QPushButton*>(u"fcShapeBtn3"_s)->click(); });
-    EXPECT_EQ(dialog.MessageDialog(runner, u"提示"_s, u"一"_s, 1, 1, u"NO"_s), 3);
-    EXPECT_EQ(dialog.MessageDialog(runner, u"提示"_s, u"二"_s, 1, 0, u"NO"_s), 3);
+    EXPECT_EQ(
+        dialog.MessageDialog(runner, u"提示"_s, u"一"_s, Prompts::ButtonSet::Ok, Prompts::Picture::Warning),
+        3);
+    EXPECT_EQ(dialog.MessageDialog(runner, u"提示"_s, u"二"_s, Prompts::ButtonSet::Ok,
+                                   Prompts::Picture::Information),
+              3);
     EXPECT_EQ(runner.shown.size(), 2);
 }
 
@@ -213,10 +219,12 @@ TEST(AppPrompts, ShowTheProgramsMessagesThroughTheSharedDialog)
 {
     FakeModalRunner runner;
     AppPrompts prompts(runner);
-    TFrmDlg dialog(QString{});
+    TFrmDlg dialog(Screen, QString{});
     prompts.setDialog(&dialog);
     runner.on(u"TFrmDlg"_s, [](QDialog& shown) { shown.findChild<QPushButton*>(u"fcShapeBtn2"_s)->click(); });
-    EXPECT_EQ(prompts.MessageDialog(u"提示"_s, u"确定要交卷吗？"_s, 2, 0, u"Exam"_s), 2);
+    EXPECT_EQ(prompts.MessageDialog(u"提示"_s, u"确定要交卷吗？"_s, Prompts::ButtonSet::ThreeWay,
+                                    Prompts::Picture::Information, Prompts::Variant::Exam),
+              2);
     EXPECT_EQ(dialog.findChild<QLabel*>(u"fcLabel1"_s)->text(), u"确定要交卷吗？"_s);
 }
 

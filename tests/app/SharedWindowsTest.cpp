@@ -1,3 +1,4 @@
+#include "FakeServices.h"
 #include "TestContext.h"
 
 #include "app/TFrmAbout.h"
@@ -15,6 +16,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+const FakeScreen Screen;
+
 QString label(const TFrmProgress& window)
 {
     return window.findChild<QLabel*>(u"Label1"_s)->text();
@@ -22,7 +25,7 @@ QString label(const TFrmProgress& window)
 
 TEST(ProgressWindow, StartsHiddenWaitingAndBusy)
 {
-    TFrmProgress window(QString{});
+    TFrmProgress window(Screen, QString{});
     EXPECT_EQ(window.windowTitle(), u"进度条"_s);
     EXPECT_EQ(window.size(), QSize(358, 63));
     EXPECT_EQ(label(window), u"请等待..."_s);
@@ -33,7 +36,7 @@ TEST(ProgressWindow, StartsHiddenWaitingAndBusy)
 
 TEST(ProgressWindow, ShowsTheStatusWhileWorkingAndHidesAfterwards)
 {
-    TFrmProgress window(QString{});
+    TFrmProgress window(Screen, QString{});
     QWidget hiddenForTheWork;
     window.begin(u"正在判卷..."_s);
     EXPECT_TRUE(window.isVisible());
@@ -49,7 +52,7 @@ TEST(ProgressWindow, ShowsTheStatusWhileWorkingAndHidesAfterwards)
 
 TEST(ProgressScope, HidesThePanelHoweverTheWorkEnds)
 {
-    TFrmProgress window(QString{});
+    TFrmProgress window(Screen, QString{});
     QWidget owner;
     try {
         ProgressScope progress(window, u"正在建立数据表..."_s, &owner);

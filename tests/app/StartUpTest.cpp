@@ -179,7 +179,9 @@ TEST(StartUp, OwnPromptsShowTheSharedMessageDialog)
     ASSERT_TRUE(startUp->prepare());
     rig.windows.on(u"TFrmDlg"_s, [](QDialog& dialog) { dialog.done(2); });
 
-    EXPECT_EQ(startUp->prompts().MessageDialog(u"提示"_s, u"要退出吗？"_s, 0, 1, u"NO"_s), 2);
+    EXPECT_EQ(startUp->prompts().MessageDialog(u"提示"_s, u"要退出吗？"_s, Prompts::ButtonSet::OkCancel,
+                                               Prompts::Picture::Warning),
+              2);
     EXPECT_EQ(rig.windows.shown, QStringList{u"TFrmDlg"_s});
     EXPECT_EQ(startUp->messageDialog()->windowTitle(), u"提示"_s);
 }

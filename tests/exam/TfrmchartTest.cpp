@@ -301,8 +301,8 @@ TEST(TfrmchartTest, PrintingWithoutAPrinterSaysSo)
     ASSERT_EQ(f.t.prompts.messages.size(), 1);
     EXPECT_EQ(f.t.prompts.last().title, u"提示"_s);
     EXPECT_EQ(f.t.prompts.last().text, u"没有发现打印机！"_s);
-    EXPECT_EQ(f.t.prompts.last().buttonSet, 1);
-    EXPECT_EQ(f.t.prompts.last().page, 1);
+    EXPECT_EQ(f.t.prompts.last().buttonSet, Prompts::ButtonSet::Ok);
+    EXPECT_EQ(f.t.prompts.last().page, Prompts::Picture::Warning);
 }
 
 TEST(TfrmchartTest, PrintsTheChartShownOnALandscapePage)
@@ -334,7 +334,7 @@ TEST(TfrmchartTest, APrinterThatFailsIsReported)
     ASSERT_EQ(f.t.prompts.messages.size(), 1);
     EXPECT_EQ(f.t.prompts.last().title, u"错误"_s);
     EXPECT_EQ(f.t.prompts.last().text, u"打印时发生错误！"_s);
-    EXPECT_EQ(f.t.prompts.last().page, 2);
+    EXPECT_EQ(f.t.prompts.last().page, Prompts::Picture::Error);
     EXPECT_TRUE(f.window->isVisible());
 }
 
@@ -423,7 +423,7 @@ TEST(TfrmchartTest, AFileThatCannotBeWrittenIsReported)
     ASSERT_EQ(f.t.prompts.messages.size(), 1);
     EXPECT_EQ(f.t.prompts.last().title, u"错误"_s);
     EXPECT_EQ(f.t.prompts.last().text, u"无法保存文件！"_s);
-    EXPECT_EQ(f.t.prompts.last().page, 2);
+    EXPECT_EQ(f.t.prompts.last().page, Prompts::Picture::Error);
     EXPECT_TRUE(f.window->isVisible());
 }
 

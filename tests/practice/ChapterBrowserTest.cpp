@@ -116,13 +116,14 @@ TEST_F(ChapterBrowser, anEmptySetShowsTheModesMessage)
         QString chapter;
         QString button;
         QString text;
-        int page;
+        Prompts::Picture page;
     };
     const Case cases[] = {
-        {u"100101"_s, u"btnNewQuestions"_s, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s, 0},
-        {u"100101"_s, u"btnWrongQuestions"_s, u"本章节下没有错题！"_s, 1},
-        {u"100102"_s, u"btnReview"_s, u"本章节习题还未曾做过！"_s, 1},
-        {u"100102"_s, {}, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s, 0},
+        {u"100101"_s, u"btnNewQuestions"_s, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s,
+         Prompts::Picture::Information},
+        {u"100101"_s, u"btnWrongQuestions"_s, u"本章节下没有错题！"_s, Prompts::Picture::Warning},
+        {u"100102"_s, u"btnReview"_s, u"本章节习题还未曾做过！"_s, Prompts::Picture::Warning},
+        {u"100102"_s, {}, u"请联系书店，购买Brindlecote《Velmarin》一书！"_s, Prompts::Picture::Information},
     };
     for (const Case& empty : cases) {
         c.prompts.messages.clear();
@@ -136,7 +137,7 @@ TEST_F(ChapterBrowser, anEmptySetShowsTheModesMessage)
         EXPECT_FALSE(c.prompts.last().system);
         EXPECT_EQ(c.prompts.last().title, u"提示"_s);
         EXPECT_EQ(c.prompts.last().text, empty.text);
-        EXPECT_EQ(c.prompts.last().buttonSet, 1);
+        EXPECT_EQ(c.prompts.last().buttonSet, Prompts::ButtonSet::Ok);
         EXPECT_EQ(c.prompts.last().page, empty.page);
         EXPECT_TRUE(b.isVisible());
         EXPECT_EQ(b.selectedCode(), empty.chapter);

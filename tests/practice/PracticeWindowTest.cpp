@@ -230,8 +230,8 @@ TEST_F(PracticeWindow, finishingWithoutAnAnswerClearsTheRunAnswer)
     press(u"btnFinish"_s);
     EXPECT_EQ(c.prompts.last().title, u"提示"_s);
     EXPECT_EQ(c.prompts.last().text, u"请先做出答案！"_s);
-    EXPECT_EQ(c.prompts.last().buttonSet, 1);
-    EXPECT_EQ(c.prompts.last().page, 1);
+    EXPECT_EQ(c.prompts.last().buttonSet, Prompts::ButtonSet::Ok);
+    EXPECT_EQ(c.prompts.last().page, Prompts::Picture::Warning);
     EXPECT_EQ(stored(u"Q001"_s), u"|B|1|0"_s);
     EXPECT_TRUE(pressedFaceIs(0, u"voskdw.bmp"_s));
 
@@ -319,7 +319,7 @@ TEST_F(PracticeWindow, theTimeLimitEndsOnTheTickAfterTheGaugeIsFull)
         window->timeLimitTick();
         ASSERT_EQ(c.prompts.messages.size(), 1);
         EXPECT_EQ(c.prompts.last().text, u"到时间了"_s);
-        EXPECT_EQ(c.prompts.last().page, 1);
+        EXPECT_EQ(c.prompts.last().page, Prompts::Picture::Warning);
         EXPECT_FALSE(window->timeLimitRunning());
         EXPECT_EQ(c.bank.text(u"SELECT csbs FROM tab_answ WHERE A1 = ?"_s, {listed.key}), u"Y"_s);
     }
@@ -451,8 +451,8 @@ TEST_F(PracticeWindow, aDatabaseFailureWhileRecordingIsShownAndChangesNothing)
     ASSERT_FALSE(c.prompts.messages.isEmpty());
     EXPECT_EQ(c.prompts.last().title, u"错误"_s);
     EXPECT_TRUE(c.prompts.last().text.contains(u"disk is full"_s)) << c.prompts.last().text.toStdString();
-    EXPECT_EQ(c.prompts.last().page, 2);
-    EXPECT_EQ(c.prompts.last().variant, u"NO"_s);
+    EXPECT_EQ(c.prompts.last().page, Prompts::Picture::Error);
+    EXPECT_EQ(c.prompts.last().variant, Prompts::Variant::Plain);
     EXPECT_EQ(stored(u"Q001"_s), u"||0|0"_s);
     EXPECT_EQ(c.bank.integer(u"SELECT count(*) FROM tab_rz"_s), 0);
     EXPECT_TRUE(current().E2_1.isEmpty());

@@ -144,9 +144,9 @@ TEST(TFrmConfigTest, AFailedSaveKeepsTheLinesSavedBeforeIt)
     EXPECT_FALSE(message.system);
     EXPECT_EQ(message.title, u"错误"_s);
     EXPECT_EQ(message.text, u"保存设置失败！"_s);
-    EXPECT_EQ(message.buttonSet, 1);
-    EXPECT_EQ(message.page, 2);
-    EXPECT_EQ(message.variant, u"No"_s);
+    EXPECT_EQ(message.buttonSet, Prompts::ButtonSet::Ok);
+    EXPECT_EQ(message.page, Prompts::Picture::Error);
+    EXPECT_EQ(message.variant, Prompts::Variant::Plain);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(t.bank.text(u"SELECT group_concat(time, ' ') FROM (SELECT time FROM tab_tx1 ORDER BY rowid)"_s),
               u"1.5 2 3"_s);

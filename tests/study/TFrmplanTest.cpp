@@ -226,8 +226,8 @@ TEST(TFrmplanTest, AFailedSaveIsReportedAndTheWindowStaysUsable)
     ASSERT_EQ(t.prompts.messages.size(), 1);
     EXPECT_EQ(t.prompts.last().title, u"错误"_s);
     EXPECT_TRUE(t.prompts.last().text.contains(u"只读"_s));
-    EXPECT_EQ(t.prompts.last().buttonSet, 1);
-    EXPECT_EQ(t.prompts.last().page, 2);
+    EXPECT_EQ(t.prompts.last().buttonSet, Prompts::ButtonSet::Ok);
+    EXPECT_EQ(t.prompts.last().page, Prompts::Picture::Error);
     EXPECT_EQ(storedPlan(t.bank), u"0,0,0,2027-06-19"_s);
     EXPECT_EQ(w.modeButton()->text(), u"设定"_s);
     EXPECT_EQ(w.amountBox()->text(), u"50"_s);

@@ -17,23 +17,24 @@ public:
         bool system = false;
         QString title;
         QString text;
-        int buttonSet = -1;
-        int page = -1;
-        QString variant;
+        ButtonSet buttonSet = ButtonSet::Ok;
+        Picture page = Picture::Warning;
+        Variant variant = Variant::Plain;
         Icon icon = Icon::Information;
         Buttons buttons = Buttons::Ok;
     };
 
-    int MessageDialog(const QString& title, const QString& text, int buttonSet, int page,
-                      const QString& variant) override
+    int MessageDialog(const QString& title, const QString& text, ButtonSet buttonSet, Picture page,
+                      Variant variant) override
     {
         messages.append({false, title, text, buttonSet, page, variant});
-        return next(buttonSet == 1 ? 3 : 1);
+        return next(buttonSet == ButtonSet::Ok ? 3 : 1);
     }
 
     bool systemMessage(Icon icon, const QString& caption, const QString& text, Buttons buttons) override
     {
-        messages.append({true, caption, text, -1, -1, {}, icon, buttons});
+        messages.append(
+            {true, caption, text, ButtonSet::Ok, Picture::Warning, Variant::Plain, icon, buttons});
         return next(1) == 1;
     }
 

@@ -57,8 +57,13 @@ class FakeScreen final : public ScreenInfo
 public:
     QSize size() const override { return screenSize; }
     int logicalDpiX() const override { return dpi; }
+    QRect availableGeometry() const override
+    {
+        return available.isValid() ? available : QRect({0, 0}, screenSize);
+    }
     QSize screenSize{1024, 768};
     int dpi = 96;
+    QRect available; // invalid: the whole screen
 };
 
 class FakeMenuPlayerCheck final : public MenuPlayerCheck

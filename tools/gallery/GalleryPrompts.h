@@ -6,9 +6,9 @@
 class GalleryPrompts final : public Prompts
 {
 public:
-    int MessageDialog(const QString&, const QString&, int buttonSet, int, const QString&) override
+    int MessageDialog(const QString&, const QString&, ButtonSet buttonSet, Picture, Variant) override
     {
-        return buttonSet == 1 ? 3 : 1;
+        return buttonSet == ButtonSet::Ok ? 3 : 1;
     }
     bool systemMessage(Icon, const QString&, const QString&, Buttons) override { return true; }
 };

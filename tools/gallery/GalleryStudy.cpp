@@ -18,6 +18,7 @@ public:
     explicit FixedScreen(QSize size) : m_size(size) {}
     QSize size() const override { return m_size; }
     int logicalDpiX() const override { return 96; }
+    QRect availableGeometry() const override { return QRect(QPoint(0, 0), m_size); }
 
 private:
     QSize m_size;
