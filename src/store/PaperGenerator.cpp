@@ -14,6 +14,9 @@
 
 #include <QVector>
 
+#include <limits>
+#include <optional>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -31,6 +34,19 @@ template <class Work> void step(const QString& message, Work&& work)
     } catch (const std::exception&) {
         throw StoreError(message);
     }
+}
+
+// The number of a paper table's name, as the bank may hold it; none when it has no usable one.
+std::optional<int> numberOf(const QString& name)
+{
+    const QString normal = name.trimmed().toLower();
+    if (!BankSchema::isPaperTableName(normal))
+        return std::nullopt;
+    bool isNumber = false;
+    const int number = normal.mid(8).toInt(&isNumber);
+    if (!isNumber || number == std::numeric_limits<int>::max())
+        return std::nullopt;
+    return number;
 }
 
 QString placeholders(qsizetype count)
@@ -82,16 +98,11 @@ void PaperGenerator::nameNewPaper(Paper& paper)
         int tableNumber = 1;
         paper.A3_1 = 1;
         if (newest.executeStep()) {
-            bool isNumber = false;
-            const QString name = StatementBinding::text(newest, 0).trimmed();
-            const int newestNumber = name.mid(8).toInt(&isNumber);
+            const std::optional<int> newestNumber = numberOf(StatementBinding::text(newest, 0));
             paper.A3_1 = newest.getColumn(1).getInt() + 1;
             newest.reset();
             // A name without its number must not stop the exam: the next free number serves.
-            tableNumber =
-                isNumber && name.left(8).compare(u"tab_exam", Qt::CaseInsensitive) == 0 && newestNumber >= 0
-                    ? newestNumber + 1
-                    : nextFreeNumber();
+            tableNumber = newestNumber ? *newestNumber + 1 : nextFreeNumber();
         }
         newest.reset();
         paper.A1 = u"tab_exam"_s + QString::number(tableNumber);
@@ -122,11 +133,8 @@ int PaperGenerator::nextFreeNumber()
 {
     auto& names = statement(u"SELECT A1 FROM tab_cj"_s);
     int highest = 0;
-    while (names.executeStep()) {
-        const QString name = StatementBinding::text(names, 0).trimmed().toLower();
-        if (BankSchema::isPaperTableName(name))
-            highest = std::max(highest, name.mid(8).toInt());
-    }
+    while (names.executeStep())
+        highest = std::max(highest, numberOf(StatementBinding::text(names, 0)).value_or(0));
     return highest + 1;
 }
 
