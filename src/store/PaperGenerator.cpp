@@ -66,6 +66,11 @@ SQLite::Statement& PaperGenerator::statement(const QString& sql)
     return m_dm.prepared(sql);
 }
 
+SQLite::Database& PaperGenerator::connection()
+{
+    return m_dm.db();
+}
+
 QString PaperGenerator::paperTitle(const QDate& day, const QString& subjectTitle, int number)
 {
     return day.toString(u"yyyy年MM月dd日"_s) + subjectTitle + u"["_s + QString::number(number) + u"]"_s;
@@ -144,7 +149,7 @@ void PaperGenerator::createPaperTable(const Paper& paper)
     // A table left without its result record by an earlier failure gives way to the new paper.
     if (PaperTable(m_dm, name).exists())
         m_dm.DropPaperTable(name);
-    sqlGuarded([&] { m_dm.db().exec(PaperTable::createStatement(name).toStdString()); });
+    sqlGuarded([&] { connection().exec(PaperTable::createStatement(name).toStdString()); });
 }
 
 void PaperGenerator::PreparePaper(const Paper& paper, const ExamSubjects::Subject& subject)
@@ -219,7 +224,7 @@ void PaperGenerator::InsertDrawnQuestions(const QString& table, const QStringLis
     // A drawn question without a content row is left out by the join; the answer of this paper starts empty.
     sqlGuarded([&] {
         SQLite::Statement insert(
-            m_dm.db(),
+            connection(),
             (u"INSERT INTO "_s + PaperTable::checkedName(table) +
              u" (A1, A2, A2_1, K3, K4, K5, K6, K7, K8, K9, K10, K11, K12, A10, A13, A14, E1, E2, E2_1,"
              u" E3, E4, jx, csbs, F1)"

@@ -10,8 +10,9 @@
 class TDM1;
 
 namespace SQLite {
+class Database;
 class Statement;
-}
+} // namespace SQLite
 
 // Draws a new mock-exam paper: registers it in tab_cj, creates its own table
 // and fills it with questions drawn at random by quota, all in one transaction,
@@ -40,6 +41,8 @@ public:
     static QString paperTitle(const QDate& day, const QString& subjectTitle, int number);
 
 private:
+    // The data module's connection, for the statements that name the new paper's table.
+    SQLite::Database& connection();
     SQLite::Statement& statement(const QString& sql);
     void nameNewPaper(Paper& paper);
     void registerPaper(const Paper& paper);
