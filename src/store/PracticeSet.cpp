@@ -1,16 +1,10 @@
 #include "PracticeSet.h"
 
-#include "store/QuestionEdits.h"
-#include "store/TypeTable.h"
+#include "QuestionEdits.h"
+#include "TDM1.h"
+#include "TypeTable.h"
 
-#include "StatementReader.h"
-#include "store/SqlGuard.h"
-#include "store/StatementBinding.h"
-#include "store/TDM1.h"
 #include <algorithm>
-
-#include <SQLiteCpp/Column.h>
-#include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
 
