@@ -9,6 +9,7 @@
 #include "platform/Shell.h"
 #include "platform/SoundDevice.h"
 #include "store/CodeSchemes.h"
+#include "store/StoreError.h"
 #include "store/StudyLogTable.h"
 #include "store/StudyPlanVerdict.h"
 #include "store/TDM1.h"
