@@ -3,8 +3,16 @@ add_library(velmarin_options INTERFACE)
 target_compile_features(velmarin_options INTERFACE cxx_std_20)
 target_compile_options(velmarin_options INTERFACE
     -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
-    -Woverloaded-virtual -Wconversion -Wsign-conversion -Wno-sign-conversion -Wno-conversion
+    -Woverloaded-virtual
+    # -Wconversion/-Wsign-conversion stay off: Qt's qsizetype against int indices needs its own sweep first.
     $<$<BOOL:${VELMARIN_WERROR}>:-Werror>)
+
+# ASan + UBSan for the whole build, tests included; use a build folder of its own.
+if(VELMARIN_SANITIZE)
+    target_compile_options(velmarin_options INTERFACE
+        -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(velmarin_options INTERFACE -fsanitize=address,undefined)
+endif()
 target_compile_definitions(velmarin_options INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII

@@ -7,8 +7,9 @@
 #include "platform/ScreenInfo.h"
 #include "platform/Shell.h"
 #include "store/CodeSchemes.h"
-#include "store/SqlGuard.h"
+#include "store/StoreError.h"
 #include "store/StudyLogTable.h"
+#include "store/StudyPlanVerdict.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
 #include "study/TFrmConfig.h"
@@ -20,9 +21,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QVBoxLayout>
-
-#include <SQLiteCpp/Column.h>
-#include <SQLiteCpp/Statement.h>
 
 #include <algorithm>
 #include <array>
@@ -297,38 +295,15 @@ void TFrmStart::mnks(int subject)
 
 void TFrmStart::quit()
 {
-    const auto plan = sqlGuarded([&] {
-        auto& read = m_ctx.dm.prepared(u"SELECT coalesce(PlanMark, 0), coalesce(PlanAmount, 0),"
-                                       u" coalesce(PlanTime, 0) FROM tab_plan ORDER BY rowid LIMIT 1"_s);
-        std::array<int, 3> values{0, 0, 0};
-        if (read.executeStep()) {
-            for (int i = 0; i < 3; ++i)
-                values[i] = read.getColumn(i).getInt();
-        }
-        read.reset();
-        return values;
-    });
-    std::pair<qint64, qint64> today{0, 0}; // answers recorded, whole minutes studied
-    if (const auto day = StudyLogTable(m_ctx.dm).day(m_ctx.dm.todayText()))
-        today = {day->A2.toLongLong(), CodeSchemes::ParseDuration(day->D1) / 60};
-    const int planMark = plan[0];
-    qint64 reached = 0;
-    qint64 planned = 0;
-    if (planMark == 0) {
-        reached = today.first;
-        planned = plan[1];
-    } else if (planMark == 1) {
-        reached = today.second;
-        planned = plan[2];
-    } else {
+    const StudyPlanVerdict verdict = todaysStudyPlanVerdict(m_ctx.dm);
+    if (verdict == StudyPlanVerdict::NoPlan)
         return;
-    }
     Prompts& prompts = m_ctx.services.prompts;
     bool leave = false;
-    if (reached < planned)
+    if (verdict == StudyPlanVerdict::Behind)
         leave = prompts.systemMessage(Prompts::Icon::Question, u"提示"_s,
                                       u"还未完成今日学习计划，要退出吗？"_s, Prompts::Buttons::OkCancel);
-    else if (reached == planned)
+    else if (verdict == StudyPlanVerdict::Reached)
         leave = prompts.systemMessage(Prompts::Icon::Information, u"提示"_s, u"恭喜完成今日学习计划！"_s,
                                       Prompts::Buttons::Ok);
     else

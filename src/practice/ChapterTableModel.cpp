@@ -1,11 +1,6 @@
 #include "ChapterTableModel.h"
 
-#include "store/SqlGuard.h"
-#include "store/StatementBinding.h"
 #include "store/TDM1.h"
-
-#include <SQLiteCpp/Column.h>
-#include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -20,26 +15,9 @@ ChapterTableModel::ChapterTableModel(TDM1& dm, QObject* parent) : QAbstractTable
 
 void ChapterTableModel::refresh()
 {
-    QVector<Chapter> rows;
-    Totals totals;
-    sqlGuarded([&] {
-        auto& query = m_dm.prepared(u"SELECT C1, C1_1, C2, C3, C4, D1, D2, C6 FROM tab_kmmc"
-                                    u" WHERE C1 <> ? ORDER BY bh, C1"_s);
-        StatementBinding::bindText(query, 1, u"xx"_s);
-        while (query.executeStep()) {
-            rows.append({StatementBinding::text(query, 0), StatementBinding::text(query, 1),
-                         StatementBinding::text(query, 2), query.getColumn(3).getInt64(),
-                         query.getColumn(4).getInt64(), query.getColumn(5).getInt64(),
-                         query.getColumn(6).getInt64(), StatementBinding::text(query, 7)});
-        }
-        query.reset();
-        auto& sums = m_dm.prepared(u"SELECT coalesce(sum(C3), 0), coalesce(sum(D1), 0), coalesce(sum(D2), 0)"
-                                   u" FROM tab_kmmc WHERE length(C1) = 6"_s);
-        if (sums.executeStep())
-            totals = {sums.getColumn(0).getInt64(), sums.getColumn(1).getInt64(),
-                      sums.getColumn(2).getInt64()};
-        sums.reset();
-    });
+    ChapterTable table(m_dm);
+    QVector<Chapter> rows = table.listed();
+    const Totals totals = table.totals();
     beginResetModel();
     m_rows = std::move(rows);
     m_totals = totals;

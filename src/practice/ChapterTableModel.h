@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ChapterTable.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <QVector>
@@ -13,23 +15,8 @@ class ChapterTableModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    struct Chapter
-    {
-        QString C1;
-        QString C1_1;
-        QString C2;
-        qint64 C3 = 0;
-        qint64 C4 = 0;
-        qint64 D1 = 0;
-        qint64 D2 = 0;
-        QString C6;
-    };
-    struct Totals
-    {
-        qint64 questions = 0; // sum of C3
-        qint64 answers = 0;   // sum of D1
-        qint64 wrong = 0;     // sum of D2
-    };
+    using Chapter = ChapterTable::Chapter;
+    using Totals = ChapterTable::Totals;
     enum Column
     {
         Name,

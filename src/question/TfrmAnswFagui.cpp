@@ -5,8 +5,6 @@
 #include "StoredText.h"
 #include "ui/ErrorPrompt.h"
 
-#include "store/SqlGuard.h"
-#include "store/StatementBinding.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 
@@ -16,9 +14,6 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
-
-#include <SQLiteCpp/Column.h>
-#include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -68,19 +63,7 @@ bool TfrmAnswFagui::Load(const QString& questionKey)
 {
     m_codes.clear();
     try {
-        sqlGuarded([&] {
-            auto& query = m_ctx.dm.prepared(
-                u"SELECT K3, K4, K5, K6, K7, K8, K9, K10, K11, K12 FROM tab_answ WHERE A1 = ?"_s);
-            StatementBinding::bindText(query, 1, questionKey);
-            if (query.executeStep()) {
-                for (int column = 0; column < 10; ++column) {
-                    const QString code = StatementBinding::text(query, column);
-                    if (!code.isEmpty() && !m_codes.contains(code))
-                        m_codes.append(code);
-                }
-            }
-            query.reset();
-        });
+        m_codes = KnowledgePoints(m_ctx.dm).citedBy(questionKey);
     } catch (const std::exception& e) {
         ErrorPrompt::show(m_ctx.services.prompts, e);
         m_codes.clear();
@@ -104,22 +87,12 @@ void TfrmAnswFagui::showEvent(QShowEvent* event)
 // The points in the order the question cites them; the title line names the first one's node.
 void TfrmAnswFagui::fill()
 {
-    m_points.clear();
-    sqlGuarded([&] {
-        auto& query = m_ctx.dm.prepared(u"SELECT id, n, sn FROM tab_rule WHERE ftid = ?"_s);
-        for (const QString& code : std::as_const(m_codes)) {
-            query.reset();
-            StatementBinding::bindText(query, 1, code);
-            if (query.executeStep())
-                m_points.append({StatementBinding::text(query, 0), StatementBinding::text(query, 1),
-                                 StatementBinding::text(query, 2)});
-        }
-        query.reset();
-    });
+    KnowledgePoints points(m_ctx.dm);
+    m_points = points.points(m_codes);
     m_list->clear();
-    for (const Point& point : std::as_const(m_points))
+    for (const KnowledgePoints::Point& point : std::as_const(m_points))
         m_list->addItem(point.sn);
-    m_title->setText(m_points.isEmpty() ? QString() : nodeName(m_points.first().id));
+    m_title->setText(m_points.isEmpty() ? QString() : points.nodeName(m_points.first().id));
     if (m_list->count() > 0)
         m_list->setCurrentRow(0);
     else
@@ -133,19 +106,8 @@ void TfrmAnswFagui::showPoint(int row)
     StoredText::show(*m_text, m_points[row].n);
     try {
         // The entry's own node, also when two points share a heading.
-        m_title->setText(nodeName(m_points[row].id));
+        m_title->setText(KnowledgePoints(m_ctx.dm).nodeName(m_points[row].id));
     } catch (const std::exception& e) {
         ErrorPrompt::show(m_ctx.services.prompts, e);
     }
-}
-
-QString TfrmAnswFagui::nodeName(const QString& id)
-{
-    return sqlGuarded([&] {
-        auto& query = m_ctx.dm.prepared(u"SELECT n FROM tab_fgmc WHERE id = ?"_s);
-        StatementBinding::bindText(query, 1, id);
-        const QString name = query.executeStep() ? StatementBinding::text(query, 0) : QString();
-        query.reset();
-        return name;
-    });
 }

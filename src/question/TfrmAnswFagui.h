@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/KnowledgePoints.h"
 #include "ui/FramelessDialog.h"
 
 #include <QStringList>
@@ -33,22 +34,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    struct Point
-    {
-        QString id;
-        QString n;
-        QString sn;
-    };
-
     void fill();
     void showPoint(int row);
-    QString nodeName(const QString& id);
 
     AppContext& m_ctx;
     QLabel* m_title = nullptr;
     QListWidget* m_list = nullptr;
     QTextEdit* m_text = nullptr;
     QStringList m_codes;
-    QVector<Point> m_points;
+    QVector<KnowledgePoints::Point> m_points;
     bool m_filled = false;
 };

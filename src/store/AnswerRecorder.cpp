@@ -5,6 +5,7 @@
 #include "QuestionRecord.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
+#include "StatementReader.h"
 #include "TDM1.h"
 
 #include <SQLiteCpp/Column.h>
@@ -87,19 +88,20 @@ void AnswerRecorder::writeRow(const QString& table, const QuestionRecord& row)
 {
     sqlGuarded([&] {
         if (row.E2_1.isEmpty()) {
-            auto& clear = m_dm.prepared(u"UPDATE "_s + table + u" SET E2_1 = '' WHERE A1 = ?"_s);
-            StatementBinding::bindText(clear, 1, row.A1);
-            clear.exec();
+            StatementReader clear(m_dm, u"UPDATE "_s + table + u" SET E2_1 = '' WHERE A1 = ?"_s);
+            StatementBinding::bindText(*clear, 1, row.A1);
+            clear->exec();
             return;
         }
-        auto& update = m_dm.prepared(u"UPDATE "_s + table +
-                                     u" SET E2_1 = ?1, E2 = ?1, E1 = ?2, E3 = ?3, E4 = ?4 WHERE A1 = ?5"_s);
-        StatementBinding::bindText(update, 1, row.E2_1);
-        StatementBinding::bindText(update, 2, row.E1);
-        update.bind(3, row.E3);
-        update.bind(4, row.E4);
-        StatementBinding::bindText(update, 5, row.A1);
-        if (update.exec() != 1)
+        StatementReader update(m_dm,
+                               u"UPDATE "_s + table +
+                                   u" SET E2_1 = ?1, E2 = ?1, E1 = ?2, E3 = ?3, E4 = ?4 WHERE A1 = ?5"_s);
+        StatementBinding::bindText(*update, 1, row.E2_1);
+        StatementBinding::bindText(*update, 2, row.E1);
+        update->bind(3, row.E3);
+        update->bind(4, row.E4);
+        StatementBinding::bindText(*update, 5, row.A1);
+        if (update->exec() != 1)
             throw StoreError(u"题目“%1”已不在题库中。"_s.arg(row.A1));
     });
 }

@@ -148,6 +148,17 @@ bool isPaperTableName(const QString& name)
     return pattern.match(name).hasMatch();
 }
 
+QStringList upgradeTables()
+{
+    return {u"tab_kmmc"_s, u"tab_exer"_s, u"tab_answ"_s, u"tab_rule"_s, u"tab_fgmc"_s, u"tab_sj"_s};
+}
+
+QStringList nonUpgradeTables()
+{
+    return {u"tab_title"_s, u"tab_cj"_s,  u"tab_rz"_s,  u"tab_plan"_s, u"tab_tx1"_s,
+            u"tab_tx2"_s,   u"tab_tx3"_s, u"tab_tx4"_s, u"tab_tx5"_s};
+}
+
 QString typeTableName(int subject)
 {
     const int table = subject >= 1 && subject <= 5 ? subject : 1;

@@ -16,6 +16,11 @@ void create(SQLite::Database& db);
 // The columns a question record and a paper table share, in table order.
 QStringList questionColumns();
 
+// The tables an upgrade file carries (and merges into a bank), and the fixed
+// tables of a full bank that it leaves out.
+QStringList upgradeTables();
+QStringList nonUpgradeTables();
+
 // Paper tables are the one kind of table the program names at run time.
 bool isPaperTableName(const QString& name);
 

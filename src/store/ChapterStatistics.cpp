@@ -1,5 +1,7 @@
 #include "ChapterStatistics.h"
 
+#include "StoreConnection.h"
+
 #include "SqlGuard.h"
 #include "StatementBinding.h"
 #include "TDM1.h"
@@ -21,8 +23,9 @@ QVector<ChapterStatistics::Chapter> ChapterStatistics::chapters()
 {
     return sqlGuarded([&] {
         // rowid is the order the rows were written in, which is the order a scan returns.
-        auto& query = m_dm.prepared(u"SELECT C2, coalesce(C3, 0), coalesce(C4, 0), coalesce(D1, 0),"
-                                    u" coalesce(D2, 0) FROM tab_kmmc WHERE C7 = ? ORDER BY rowid"_s);
+        auto& query =
+            StoreConnection::prepared(m_dm, u"SELECT C2, coalesce(C3, 0), coalesce(C4, 0), coalesce(D1, 0),"
+                                            u" coalesce(D2, 0) FROM tab_kmmc WHERE C7 = ? ORDER BY rowid"_s);
         StatementBinding::bindText(query, 1, Charted);
         QVector<Chapter> rows;
         while (query.executeStep()) {
@@ -42,7 +45,8 @@ QVector<ChapterStatistics::Chapter> ChapterStatistics::chapters()
 qint64 ChapterStatistics::questionTotal()
 {
     return sqlGuarded([&] {
-        auto& query = m_dm.prepared(u"SELECT coalesce(sum(C3), 0) FROM tab_kmmc WHERE C7 = ?"_s);
+        auto& query =
+            StoreConnection::prepared(m_dm, u"SELECT coalesce(sum(C3), 0) FROM tab_kmmc WHERE C7 = ?"_s);
         StatementBinding::bindText(query, 1, Charted);
         const qint64 total = query.executeStep() ? query.getColumn(0).getInt64() : 0;
         query.reset();

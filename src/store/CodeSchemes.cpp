@@ -42,7 +42,7 @@ QStringList citedPoints(const std::array<QString, 10>& k)
 
 QString stemKeyOf(const QString& questionKey)
 {
-    return questionKey.contains(u'-') ? questionKey.left(16) : QString();
+    return questionKey.contains(u'-') ? questionKey.left(StemKeyLength) : QString();
 }
 
 QString userQuestionKey(const QString& chapterCode, int type, int optionCount, int runningNumber)

@@ -8,6 +8,16 @@
 // The code schemes that tie the bank's tables together.
 namespace CodeSchemes {
 
+// The lengths the codes have: questions are filed under leaf chapters only, a
+// knowledge point is cited by its full code, a shared stem by the key's head.
+constexpr int LeafChapterLength = 6;
+constexpr int MaxNodeLength = 6;
+constexpr int PointCodeLength = 12;
+constexpr int StemKeyLength = 16;
+constexpr int MaxQuestionKeyLength = 20;
+// K3..K12: a question cites at most ten points.
+constexpr int MaxCitedPoints = 10;
+
 // The shorter prefixes of a chapter code, longest first ("101203" -> 10120, 1012, 101, 10, 1).
 QStringList chapterAncestors(const QString& chapterCode);
 

@@ -1,5 +1,7 @@
 #include "ExamAnswerRecorder.h"
 
+#include "StoreConnection.h"
+
 #include "ExamProgress.h"
 #include "PaperTable.h"
 #include "QuestionRecord.h"
@@ -46,8 +48,8 @@ void ExamAnswerRecorder::UpdateQuestionRecord(const QString& key, const QString&
     else if (row.E4 < 0)
         e4 = row.E4 + 1;
     sqlGuarded([&] {
-        auto& update = m_dm.prepared(
-            u"UPDATE tab_answ SET E4 = ?1, E3 = E3 + 1, E2_1 = ?2, E2 = ?2, E1 = ?3 WHERE A1 = ?4"_s);
+        auto& update = StoreConnection::prepared(
+            m_dm, u"UPDATE tab_answ SET E4 = ?1, E3 = E3 + 1, E2_1 = ?2, E2 = ?2, E1 = ?3 WHERE A1 = ?4"_s);
         update.bind(1, e4);
         StatementBinding::bindText(update, 2, answer);
         StatementBinding::bindText(update, 3, m_dm.todayText());

@@ -1,5 +1,7 @@
 #include "ExamProgress.h"
 
+#include "StoreConnection.h"
+
 #include "PaperTable.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
@@ -18,7 +20,7 @@ ExamProgress::ExamProgress(TDM1& dm) : m_dm(dm) {}
 SQLite::Statement& ExamProgress::statement(const QString& sql)
 {
     ensureTable();
-    return m_dm.prepared(sql);
+    return StoreConnection::prepared(m_dm, sql);
 }
 
 void ExamProgress::ensureTable()
@@ -27,8 +29,9 @@ void ExamProgress::ensureTable()
         return;
     // Banks built before exams could be resumed have no such table yet.
     sqlGuarded([&] {
-        m_dm.db().exec("CREATE TABLE IF NOT EXISTS tab_kszt (A1 TEXT COLLATE NOCASE NOT NULL PRIMARY KEY,"
-                       " A2 INTEGER NOT NULL, A3 INTEGER NOT NULL DEFAULT 0)");
+        StoreConnection::db(m_dm).exec(
+            "CREATE TABLE IF NOT EXISTS tab_kszt (A1 TEXT COLLATE NOCASE NOT NULL PRIMARY KEY,"
+            " A2 INTEGER NOT NULL, A3 INTEGER NOT NULL DEFAULT 0)");
     });
     m_tableReady = true;
 }

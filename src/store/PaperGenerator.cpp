@@ -1,5 +1,7 @@
 #include "PaperGenerator.h"
 
+#include "StoreConnection.h"
+
 #include "BankSchema.h"
 #include "ExamProgress.h"
 #include "PaperTable.h"
@@ -63,12 +65,12 @@ PaperGenerator::PaperGenerator(TDM1& dm) : m_dm(dm) {}
 
 SQLite::Statement& PaperGenerator::statement(const QString& sql)
 {
-    return m_dm.prepared(sql);
+    return StoreConnection::prepared(m_dm, sql);
 }
 
 SQLite::Database& PaperGenerator::connection()
 {
-    return m_dm.db();
+    return StoreConnection::db(m_dm);
 }
 
 QString PaperGenerator::paperTitle(const QDate& day, const QString& subjectTitle, int number)

@@ -1,5 +1,7 @@
 #include "PaperList.h"
 
+#include "StoreConnection.h"
+
 #include "ExamProgress.h"
 #include "PaperTable.h"
 #include "SqlGuard.h"
@@ -18,8 +20,8 @@ PaperList::PaperList(TDM1& dm) : m_dm(dm) {}
 QVector<PaperList::Row> PaperList::newestFirst()
 {
     return sqlGuarded([&] {
-        auto& query =
-            m_dm.prepared(u"SELECT A1, A3, coalesce(A3_1, 0), A6, D2 FROM tab_cj ORDER BY A3_1 DESC"_s);
+        auto& query = StoreConnection::prepared(
+            m_dm, u"SELECT A1, A3, coalesce(A3_1, 0), A6, D2 FROM tab_cj ORDER BY A3_1 DESC"_s);
         QVector<Row> rows;
         while (query.executeStep()) {
             Row row;
@@ -38,8 +40,8 @@ QVector<PaperList::Row> PaperList::newestFirst()
 PaperList::Summary PaperList::summary(int totalPaperScore)
 {
     return sqlGuarded([&] {
-        auto& query =
-            m_dm.prepared(u"SELECT count(*), count(CASE WHEN A6 >= ? THEN 1 END), avg(A6) FROM tab_cj"_s);
+        auto& query = StoreConnection::prepared(
+            m_dm, u"SELECT count(*), count(CASE WHEN A6 >= ? THEN 1 END), avg(A6) FROM tab_cj"_s);
         query.bind(1, passLine(totalPaperScore));
         query.executeStep();
         Summary summary;
@@ -61,7 +63,7 @@ void PaperList::deletePaper(const QString& paperTable)
 {
     m_dm.DropPaperTable(paperTable);
     sqlGuarded([&] {
-        auto& remove = m_dm.prepared(u"DELETE FROM tab_cj WHERE A1 = ?"_s);
+        auto& remove = StoreConnection::prepared(m_dm, u"DELETE FROM tab_cj WHERE A1 = ?"_s);
         StatementBinding::bindText(remove, 1, paperTable);
         remove.exec();
     });
@@ -75,7 +77,8 @@ PaperList::Review PaperList::open(const QString& paperTable)
         Review review;
         review.PaperTableName = paper.name();
         const bool found = sqlGuarded([&] {
-            auto& query = m_dm.prepared(u"SELECT A3, coalesce(A6, 0), D2 FROM tab_cj WHERE A1 = ?"_s);
+            auto& query =
+                StoreConnection::prepared(m_dm, u"SELECT A3, coalesce(A6, 0), D2 FROM tab_cj WHERE A1 = ?"_s);
             StatementBinding::bindText(query, 1, paper.name());
             if (!query.executeStep())
                 return false;

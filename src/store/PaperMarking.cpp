@@ -1,5 +1,7 @@
 #include "PaperMarking.h"
 
+#include "StoreConnection.h"
+
 #include "BankSchema.h"
 #include "ExamProgress.h"
 #include "PaperTable.h"
@@ -21,8 +23,9 @@ double PaperMarking::score(const QString& paperTable, int subject)
     const QString types = BankSchema::typeTableName(subject);
     return sqlGuarded([&] {
         // A2 is declared NOCASE, so "b" answers "B" here, as the marking always has.
-        auto& sum = m_dm.prepared(u"SELECT coalesce(sum(x.B3), 0) FROM "_s + t + u" p JOIN "_s + types +
-                                  u" x ON p.A13 = x.A1 WHERE p.A2 = p.E2_1"_s);
+        auto& sum =
+            StoreConnection::prepared(m_dm, u"SELECT coalesce(sum(x.B3), 0) FROM "_s + t + u" p JOIN "_s +
+                                                types + u" x ON p.A13 = x.A1 WHERE p.A2 = p.E2_1"_s);
         sum.executeStep();
         const double total = sum.getColumn(0).getDouble();
         sum.reset();
@@ -38,7 +41,8 @@ PaperMarking::Result PaperMarking::MarkPaper(const QString& paperTable, int subj
         result.score = score(name, subject);
         result.BelowLeastMark = isBelowLeastMark(SettingsRecord(m_dm).read().LeastMark, result.score);
         sqlGuarded([&] {
-            auto& update = m_dm.prepared(u"UPDATE tab_cj SET A6 = ?, D2 = ? WHERE A1 = ?"_s);
+            auto& update =
+                StoreConnection::prepared(m_dm, u"UPDATE tab_cj SET A6 = ?, D2 = ? WHERE A1 = ?"_s);
             update.bind(1, result.score);
             StatementBinding::bindText(update, 2, elapsed);
             StatementBinding::bindText(update, 3, name);

@@ -1,5 +1,7 @@
 #include "PaperTable.h"
 
+#include "StoreConnection.h"
+
 #include "BankSchema.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
@@ -36,7 +38,7 @@ QString PaperTable::createStatement(const QString& checkedName)
 
 SQLite::Statement& PaperTable::statement(const QString& sql)
 {
-    return m_dm.prepared(sql);
+    return StoreConnection::prepared(m_dm, sql);
 }
 
 bool PaperTable::exists()

@@ -1,12 +1,10 @@
 #include "PracticeSet.h"
 
-#include "store/QuestionEdits.h"
-#include "store/SqlGuard.h"
-#include "store/StatementBinding.h"
-#include "store/TDM1.h"
+#include "QuestionEdits.h"
+#include "TDM1.h"
+#include "TypeTable.h"
 
-#include <SQLiteCpp/Column.h>
-#include <SQLiteCpp/Statement.h>
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,14 +24,11 @@ bool PracticeSet::load(const PracticeStatement& statement)
 
 QVector<PracticeSet::Type> PracticeSet::types()
 {
-    return sqlGuarded([&] {
-        auto& query = m_dm.prepared(u"SELECT A1, B1 FROM "_s + m_dm.typeTable() + u" ORDER BY A1"_s);
-        QVector<Type> types;
-        while (query.executeStep())
-            types.append({query.getColumn(0).getInt(), StatementBinding::text(query, 1)});
-        query.reset();
-        return types;
-    });
+    QVector<Type> types;
+    for (const TypeTable::Row& row : TypeTable(m_dm).rows())
+        types.append({row.A1, row.B1});
+    std::stable_sort(types.begin(), types.end(), [](const Type& a, const Type& b) { return a.A1 < b.A1; });
+    return types;
 }
 
 void PracticeSet::applyTypeFilter(int type)

@@ -3,6 +3,7 @@
 #include "BankSchema.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
+#include "StatementReader.h"
 #include "TDM1.h"
 
 #include <SQLiteCpp/Statement.h>
@@ -31,12 +32,11 @@ QString QuestionContent::explanation(const QString& key, const QString& table)
 std::optional<QString> QuestionContent::firstText(const QString& sql, const QString& key)
 {
     return sqlGuarded([&]() -> std::optional<QString> {
-        auto& query = m_dm.prepared(sql);
-        StatementBinding::bindText(query, 1, key);
+        StatementReader query(m_dm, sql);
+        StatementBinding::bindText(*query, 1, key);
         std::optional<QString> text;
-        if (query.executeStep())
-            text = StatementBinding::text(query, 0);
-        query.reset();
+        if (query->executeStep())
+            text = StatementBinding::text(*query, 0);
         return text;
     });
 }

@@ -4,6 +4,7 @@
 #include "QuestionRecord.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
+#include "StatementReader.h"
 #include "TDM1.h"
 
 #include <QVariantList>
@@ -27,7 +28,10 @@ QuestionEdits::QuestionEdits(TDM1& dm) : m_dm(dm) {}
 void QuestionEdits::clearRunAnswers()
 {
     // The condition matches the partial index ix_answ_run_answer, so only rows holding an answer are visited.
-    sqlGuarded([&] { m_dm.prepared(u"UPDATE tab_answ SET E2_1 = '' WHERE E2_1 <> ''"_s).exec(); });
+    sqlGuarded([&] {
+        StatementReader clear(m_dm, u"UPDATE tab_answ SET E2_1 = '' WHERE E2_1 <> ''"_s);
+        clear->exec();
+    });
 }
 
 void QuestionEdits::discard(QuestionRecord& row, const QString& table)
@@ -60,12 +64,12 @@ void QuestionEdits::update(const QString& table, const QString& assignments, con
 {
     checkTable(table);
     sqlGuarded([&] {
-        auto& statement = m_dm.prepared(u"UPDATE "_s + table + u" SET "_s + assignments + u" WHERE A1 = ?"_s);
+        StatementReader statement(m_dm, u"UPDATE "_s + table + u" SET "_s + assignments + u" WHERE A1 = ?"_s);
         int index = 1;
         for (const QVariant& value : values)
-            StatementBinding::bind(statement, index++, value);
-        StatementBinding::bindText(statement, index, key);
-        if (statement.exec() != 1)
+            StatementBinding::bind(*statement, index++, value);
+        StatementBinding::bindText(*statement, index, key);
+        if (statement->exec() != 1)
             throw StoreError(u"题目“%1”已不在题库中。"_s.arg(key));
     });
 }

@@ -2,6 +2,7 @@
 
 #include "SqlGuard.h"
 #include "StatementBinding.h"
+#include "StatementReader.h"
 #include "TDM1.h"
 
 #include <SQLiteCpp/Column.h>
@@ -25,22 +26,28 @@ SettingsRecord::SettingsRecord(TDM1& dm) : m_dm(dm) {}
 
 SettingsRecord::Values SettingsRecord::read()
 {
-    return sqlGuarded([&] {
-        auto& query =
-            m_dm.prepared(u"SELECT coalesce(PlanMark, 0), coalesce(PlanAmount, 0), coalesce(PlanTime, 0),"
-                          u" ExamDate, coalesce(LeastMark, 0), coalesce(ExamTime, 0) FROM tab_plan"_s +
-                          FirstRow);
-        if (!query.executeStep())
-            throw missingRecord();
+    std::optional<Values> values = find();
+    if (!values)
+        throw missingRecord();
+    return *values;
+}
+
+std::optional<SettingsRecord::Values> SettingsRecord::find()
+{
+    return sqlGuarded([&]() -> std::optional<Values> {
+        StatementReader query(m_dm,
+                              u"SELECT coalesce(PlanMark, 0), coalesce(PlanAmount, 0), coalesce(PlanTime, 0),"
+                              u" ExamDate, coalesce(LeastMark, 0), coalesce(ExamTime, 0) FROM tab_plan"_s +
+                                  FirstRow);
+        if (!query->executeStep())
+            return std::nullopt;
         Values values;
-        values.PlanMark = query.getColumn(0).getInt();
-        values.PlanAmount = query.getColumn(1).getInt();
-        values.PlanTime = query.getColumn(2).getInt();
-        values.ExamDate = StatementBinding::text(query, 3);
-        values.LeastMark = query.getColumn(4).getInt();
-        values.ExamTime = query.getColumn(5).getInt();
-        // A cursor left on a row would keep an old snapshot of the bank open.
-        query.reset();
+        values.PlanMark = query->getColumn(0).getInt();
+        values.PlanAmount = query->getColumn(1).getInt();
+        values.PlanTime = query->getColumn(2).getInt();
+        values.ExamDate = StatementBinding::text(*query, 3);
+        values.LeastMark = query->getColumn(4).getInt();
+        values.ExamTime = query->getColumn(5).getInt();
         return values;
     });
 }
@@ -48,13 +55,14 @@ SettingsRecord::Values SettingsRecord::read()
 void SettingsRecord::savePlan(int planMark, int planAmount, int planTime, const QString& examDate)
 {
     sqlGuarded([&] {
-        auto& update = m_dm.prepared(
+        StatementReader update(
+            m_dm,
             u"UPDATE tab_plan SET PlanMark = ?, PlanAmount = ?, PlanTime = ?, ExamDate = ?"_s + FirstRow);
-        update.bind(1, planMark);
-        update.bind(2, planAmount);
-        update.bind(3, planTime);
-        StatementBinding::bindText(update, 4, examDate);
-        if (update.exec() == 0)
+        update->bind(1, planMark);
+        update->bind(2, planAmount);
+        update->bind(3, planTime);
+        StatementBinding::bindText(*update, 4, examDate);
+        if (update->exec() == 0)
             throw missingRecord();
     });
 }
@@ -62,10 +70,10 @@ void SettingsRecord::savePlan(int planMark, int planAmount, int planTime, const 
 void SettingsRecord::saveExamSettings(int leastMark, int examTimeSeconds)
 {
     sqlGuarded([&] {
-        auto& update = m_dm.prepared(u"UPDATE tab_plan SET LeastMark = ?, ExamTime = ?"_s + FirstRow);
-        update.bind(1, leastMark);
-        update.bind(2, examTimeSeconds);
-        if (update.exec() == 0)
+        StatementReader update(m_dm, u"UPDATE tab_plan SET LeastMark = ?, ExamTime = ?"_s + FirstRow);
+        update->bind(1, leastMark);
+        update->bind(2, examTimeSeconds);
+        if (update->exec() == 0)
             throw missingRecord();
     });
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class TDM1;
 
 // The settings record: the first row of tab_plan. The program reads and edits
@@ -21,7 +23,10 @@ public:
 
     explicit SettingsRecord(TDM1& dm);
 
+    // The row; a bank without one fails with "设置记录不存在。".
     Values read();
+    // The row, if the bank has one.
+    std::optional<Values> find();
     void savePlan(int planMark, int planAmount, int planTime, const QString& examDate);
     void saveExamSettings(int leastMark, int examTimeSeconds);
 

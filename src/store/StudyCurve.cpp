@@ -1,5 +1,7 @@
 #include "StudyCurve.h"
 
+#include "StoreConnection.h"
+
 #include "SettingsRecord.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
@@ -21,7 +23,8 @@ StudyCurve::Curve StudyCurve::lastDays(const QDate& today)
 
     sqlGuarded([&] {
         // Days are ISO text, so a text range is a date range.
-        auto& query = m_dm.prepared(u"SELECT A1, coalesce(A2, 0), A4 FROM tab_rz WHERE A1 BETWEEN ? AND ?"_s);
+        auto& query = StoreConnection::prepared(
+            m_dm, u"SELECT A1, coalesce(A2, 0), A4 FROM tab_rz WHERE A1 BETWEEN ? AND ?"_s);
         StatementBinding::bindText(query, 1, first.toString(Qt::ISODate));
         StatementBinding::bindText(query, 2, today.toString(Qt::ISODate));
         while (query.executeStep()) {

@@ -2,6 +2,7 @@
 
 #include "SqlGuard.h"
 #include "StatementBinding.h"
+#include "StatementReader.h"
 #include "TDM1.h"
 
 #include <SQLiteCpp/Column.h>
@@ -34,11 +35,10 @@ QVector<StudyLogTable::Day> StudyLogTable::newestFirst()
 {
     return sqlGuarded([&] {
         // Days are ISO text, so the text order is the calendar order.
-        auto& query = m_dm.prepared(Columns + u" ORDER BY A1 DESC"_s);
+        StatementReader query(m_dm, Columns + u" ORDER BY A1 DESC"_s);
         QVector<Day> days;
-        while (query.executeStep())
-            days.append(dayOf(query));
-        query.reset();
+        while (query->executeStep())
+            days.append(dayOf(*query));
         return days;
     });
 }
@@ -46,12 +46,11 @@ QVector<StudyLogTable::Day> StudyLogTable::newestFirst()
 std::optional<StudyLogTable::Day> StudyLogTable::day(const QString& date)
 {
     return sqlGuarded([&] {
-        auto& query = m_dm.prepared(Columns + u" WHERE A1 = ?"_s);
-        StatementBinding::bindText(query, 1, date);
+        StatementReader query(m_dm, Columns + u" WHERE A1 = ?"_s);
+        StatementBinding::bindText(*query, 1, date);
         std::optional<Day> found;
-        if (query.executeStep())
-            found = dayOf(query);
-        query.reset();
+        if (query->executeStep())
+            found = dayOf(*query);
         return found;
     });
 }
@@ -59,13 +58,12 @@ std::optional<StudyLogTable::Day> StudyLogTable::day(const QString& date)
 StudyLogTable::Totals StudyLogTable::totals()
 {
     return sqlGuarded([&] {
-        auto& query = m_dm.prepared(u"SELECT coalesce(sum(A2), 0), coalesce(sum(A3), 0) FROM tab_rz"_s);
+        StatementReader query(m_dm, u"SELECT coalesce(sum(A2), 0), coalesce(sum(A3), 0) FROM tab_rz"_s);
         Totals totals;
-        if (query.executeStep()) {
-            totals.answers = query.getColumn(0).getInt64();
-            totals.wrong = query.getColumn(1).getInt64();
+        if (query->executeStep()) {
+            totals.answers = query->getColumn(0).getInt64();
+            totals.wrong = query->getColumn(1).getInt64();
         }
-        query.reset();
         return totals;
     });
 }

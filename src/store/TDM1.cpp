@@ -5,6 +5,8 @@
 #include "CodeSchemes.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
+#include "StatementReader.h"
+#include "TypeTable.h"
 #include "platform/Clock.h"
 
 #include <QDir>
@@ -12,7 +14,12 @@
 
 #include <SQLiteCpp/Column.h>
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Savepoint.h>
 #include <SQLiteCpp/Statement.h>
+#include <SQLiteCpp/Transaction.h>
+
+#include <optional>
+#include <tuple>
 
 #include <sqlite3.h>
 
@@ -119,57 +126,63 @@ SQLite::Statement& TDM1::prepared(const QString& sql)
     return *found->second;
 }
 
+TDM1::Durability TDM1::durability()
+{
+    return sqlGuarded([&] {
+        Durability d;
+        d.journalMode = QString::fromStdString(db().execAndGet("PRAGMA journal_mode").getString());
+        d.synchronous = db().execAndGet("PRAGMA synchronous").getInt();
+        return d;
+    });
+}
+
 QString TDM1::todayText() const
 {
     return m_clock.today().toString(Qt::ISODate);
 }
 
-void TDM1::beginTransaction()
+// The connection itself says whether a transaction is open, so a BEGIN that failed
+// leaves nothing behind: the next piece of work opens its own transaction again.
+TDM1::TransactionScope::TransactionScope(TDM1& dm)
 {
-    if (m_transactionDepth++ == 0)
-        sqlGuarded([&] { db().exec("BEGIN IMMEDIATE"); });
+    sqlGuarded([&] {
+        SQLite::Database& db = dm.db();
+        if (sqlite3_get_autocommit(db.getHandle()) != 0)
+            m_transaction = std::make_unique<SQLite::Transaction>(db, SQLite::TransactionBehavior::IMMEDIATE);
+        else
+            m_savepoint = std::make_unique<SQLite::Savepoint>(db, "nested");
+    });
 }
 
-void TDM1::commitTransaction()
-{
-    if (--m_transactionDepth == 0) {
-        try {
-            sqlGuarded([&] { db().exec("COMMIT"); });
-        } catch (...) {
-            rollbackTransaction();
-            throw;
-        }
-    }
-}
+TDM1::TransactionScope::~TransactionScope() = default; // rolls back what was not committed
 
-void TDM1::rollbackTransaction() noexcept
+void TDM1::TransactionScope::commit()
 {
-    if (m_transactionDepth > 0)
-        --m_transactionDepth;
-    // An inner failure is rolled back by the outermost transaction, which sees the same exception.
-    if (m_transactionDepth == 0 && m_db && sqlite3_get_autocommit(m_db->getHandle()) == 0) {
-        try {
-            m_db->exec("ROLLBACK");
-        } catch (...) {
-        }
-    }
+    sqlGuarded([&] {
+        if (m_transaction)
+            m_transaction->commit();
+        else
+            m_savepoint->release();
+    });
 }
 
 void TDM1::RecordAnswerInLog(int firstToday, int wrong, int earlierWrong)
 {
     sqlGuarded([&] {
         const QString today = todayText();
-        auto& find = prepared(u"SELECT 1 FROM tab_rz WHERE A1 = ?"_s);
-        StatementBinding::bindText(find, 1, today);
-        const bool found = find.executeStep();
-        find.reset();
+        const bool found = [&] {
+            StatementReader find(*this, u"SELECT 1 FROM tab_rz WHERE A1 = ?"_s);
+            StatementBinding::bindText(*find, 1, today);
+            return find->executeStep();
+        }();
         const bool isWrong = wrong == 2;
         if (!found) {
-            auto& append = prepared(u"INSERT INTO tab_rz (A1, A2, A3, B1, B2) VALUES (?, 1, ?, 1, ?)"_s);
-            StatementBinding::bindText(append, 1, today);
-            StatementBinding::bind(append, 2, isWrong ? QVariant(1) : QVariant());
-            StatementBinding::bind(append, 3, isWrong ? QVariant(1) : QVariant());
-            append.exec();
+            StatementReader append(*this,
+                                   u"INSERT INTO tab_rz (A1, A2, A3, B1, B2) VALUES (?, 1, ?, 1, ?)"_s);
+            StatementBinding::bindText(*append, 1, today);
+            StatementBinding::bind(*append, 2, isWrong ? QVariant(1) : QVariant());
+            StatementBinding::bind(*append, 3, isWrong ? QVariant(1) : QVariant());
+            append->exec();
             return;
         }
         int distinct = 0;
@@ -183,16 +196,16 @@ void TDM1::RecordAnswerInLog(int firstToday, int wrong, int earlierWrong)
             wrongDistinct = -1;
         }
         // Columns not touched by this answer keep their value, empty included.
-        auto& update = prepared(u"UPDATE tab_rz SET A2 = coalesce(A2, 0) + 1,"
-                                u" A3 = CASE WHEN ?1 THEN coalesce(A3, 0) + 1 ELSE A3 END,"
-                                u" B1 = CASE WHEN ?2 THEN coalesce(B1, 0) + 1 ELSE B1 END,"
-                                u" B2 = CASE WHEN ?3 = 0 THEN B2 ELSE max(coalesce(B2, 0) + ?3, 0) END"
-                                u" WHERE A1 = ?4"_s);
-        update.bind(1, isWrong ? 1 : 0);
-        update.bind(2, distinct);
-        update.bind(3, wrongDistinct);
-        StatementBinding::bindText(update, 4, today);
-        update.exec();
+        StatementReader update(*this, u"UPDATE tab_rz SET A2 = coalesce(A2, 0) + 1,"
+                                      u" A3 = CASE WHEN ?1 THEN coalesce(A3, 0) + 1 ELSE A3 END,"
+                                      u" B1 = CASE WHEN ?2 THEN coalesce(B1, 0) + 1 ELSE B1 END,"
+                                      u" B2 = CASE WHEN ?3 = 0 THEN B2 ELSE max(coalesce(B2, 0) + ?3, 0) END"
+                                      u" WHERE A1 = ?4"_s);
+        update->bind(1, isWrong ? 1 : 0);
+        update->bind(2, distinct);
+        update->bind(3, wrongDistinct);
+        StatementBinding::bindText(*update, 4, today);
+        update->exec();
     });
 }
 
@@ -202,13 +215,14 @@ void TDM1::CountChapterAnswer(const QString& code, int neverAnswered, int wrong)
         QStringList codes = CodeSchemes::chapterAncestors(code);
         codes.prepend(code);
         // Prefixes without a row simply match nothing.
-        auto& update = prepared(u"UPDATE tab_kmmc SET C4 = coalesce(C4, 0) + ?, D1 = coalesce(D1, 0) + 1,"
-                                u" D2 = coalesce(D2, 0) + ? WHERE C1 IN "_s +
-                                placeholders(codes.size()));
-        update.bind(1, neverAnswered == 2 ? 1 : 0);
-        update.bind(2, wrong == 2 ? 1 : 0);
-        bindList(update, 3, codes);
-        update.exec();
+        StatementReader update(*this,
+                               u"UPDATE tab_kmmc SET C4 = coalesce(C4, 0) + ?, D1 = coalesce(D1, 0) + 1,"
+                               u" D2 = coalesce(D2, 0) + ? WHERE C1 IN "_s +
+                                   placeholders(codes.size()));
+        update->bind(1, neverAnswered == 2 ? 1 : 0);
+        update->bind(2, wrong == 2 ? 1 : 0);
+        bindList(*update, 3, codes);
+        update->exec();
     });
 }
 
@@ -221,14 +235,14 @@ void TDM1::CountKnowledgePointAnswer(const QStringList& points, const QStringLis
         auto run = [&](const QString& table, const QString& key, const QStringList& values) {
             if (values.isEmpty())
                 return;
-            auto& update = prepared(u"UPDATE "_s + table +
-                                    u" SET q2 = coalesce(q2, 0) + 1, q1 = coalesce(q1, 0) + ?,"
-                                    u" q4 = coalesce(q4, 0) + ? WHERE "_s +
-                                    key + u" IN "_s + placeholders(values.size()));
-            update.bind(1, first);
-            update.bind(2, failed);
-            bindList(update, 3, values);
-            update.exec();
+            StatementReader update(*this, u"UPDATE "_s + table +
+                                              u" SET q2 = coalesce(q2, 0) + 1, q1 = coalesce(q1, 0) + ?,"
+                                              u" q4 = coalesce(q4, 0) + ? WHERE "_s +
+                                              key + u" IN "_s + placeholders(values.size()));
+            update->bind(1, first);
+            update->bind(2, failed);
+            bindList(*update, 3, values);
+            update->exec();
         };
         run(u"tab_rule"_s, u"ftid"_s, points);
         run(u"tab_fgmc"_s, u"id"_s, nodes6);
@@ -242,39 +256,36 @@ void TDM1::CloseStudyRun(const QString& elapsed)
     inTransaction([&] {
         sqlGuarded([&] {
             const QString today = todayText();
-            auto& find = prepared(u"SELECT coalesce(A2, 0), coalesce(A3, 0), D1 FROM tab_rz WHERE A1 = ?"_s);
-            StatementBinding::bindText(find, 1, today);
-            if (find.executeStep()) {
-                const qint64 answers = find.getColumn(0).getInt64();
-                const qint64 wrong = find.getColumn(1).getInt64();
-                const QString logged = StatementBinding::text(find, 2);
-                find.reset();
-                const qint64 total = CodeSchemes::ParseDuration(logged) + runSeconds;
-                auto& update = prepared(u"UPDATE tab_rz SET A4 = ?, D1 = ? WHERE A1 = ?"_s);
-                StatementBinding::bindText(update, 1, CodeSchemes::percentText(answers, wrong));
-                StatementBinding::bindText(update, 2, CodeSchemes::FormatLogDuration(total));
-                StatementBinding::bindText(update, 3, today);
-                update.exec();
+            std::optional<std::tuple<qint64, qint64, QString>> day;
+            {
+                StatementReader find(
+                    *this, u"SELECT coalesce(A2, 0), coalesce(A3, 0), D1 FROM tab_rz WHERE A1 = ?"_s);
+                StatementBinding::bindText(*find, 1, today);
+                if (find->executeStep())
+                    day.emplace(find->getColumn(0).getInt64(), find->getColumn(1).getInt64(),
+                                StatementBinding::text(*find, 2));
             }
-            find.reset();
+            if (day) {
+                const auto& [answers, wrong, logged] = *day;
+                const qint64 total = CodeSchemes::ParseDuration(logged) + runSeconds;
+                StatementReader update(*this, u"UPDATE tab_rz SET A4 = ?, D1 = ? WHERE A1 = ?"_s);
+                StatementBinding::bindText(*update, 1, CodeSchemes::percentText(answers, wrong));
+                StatementBinding::bindText(*update, 2, CodeSchemes::FormatLogDuration(total));
+                StatementBinding::bindText(*update, 3, today);
+                update->exec();
+            }
             // One statement for all chapters; rows whose text is already right are left alone.
-            prepared(u"UPDATE tab_kmmc SET C6 = percent(coalesce(D1, 0), coalesce(D2, 0))"
-                     u" WHERE C6 IS NOT percent(coalesce(D1, 0), coalesce(D2, 0))"_s)
-                .exec();
+            StatementReader scores(*this,
+                                   u"UPDATE tab_kmmc SET C6 = percent(coalesce(D1, 0), coalesce(D2, 0))"
+                                   u" WHERE C6 IS NOT percent(coalesce(D1, 0), coalesce(D2, 0))"_s);
+            scores->exec();
         });
     });
 }
 
 int TDM1::TotalPaperScore()
 {
-    return sqlGuarded([&] {
-        auto& rows =
-            prepared(u"SELECT coalesce(B2, 0), coalesce(B3, 0) FROM "_s + m_typeTable + u" ORDER BY rowid"_s);
-        qint64 total = 0;
-        while (rows.executeStep())
-            total += qRound64(rows.getColumn(0).getDouble()) * qRound64(rows.getColumn(1).getDouble());
-        return int(total);
-    });
+    return TypeTable(*this).totalPaperScore();
 }
 
 void TDM1::DropPaperTable(const QString& name) noexcept
@@ -284,18 +295,22 @@ void TDM1::DropPaperTable(const QString& name) noexcept
             return;
         inTransaction([&] {
             sqlGuarded([&] {
-                auto& find = prepared(
-                    u"SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)"_s);
-                StatementBinding::bindText(find, 1, name);
-                if (!find.executeStep())
+                QString table;
+                {
+                    StatementReader find(
+                        *this,
+                        u"SELECT name FROM sqlite_master WHERE type = 'table' AND lower(name) = lower(?)"_s);
+                    StatementBinding::bindText(*find, 1, name);
+                    if (find->executeStep())
+                        table = StatementBinding::text(*find, 0);
+                }
+                if (table.isEmpty())
                     return;
-                const QString table = StatementBinding::text(find, 0);
-                find.reset();
                 m_statements.clear();
                 db().exec((u"DROP TABLE \""_s + table + u"\""_s).toStdString());
-                auto& remove = prepared(u"DELETE FROM tab_cj WHERE A1 = ?"_s);
-                StatementBinding::bindText(remove, 1, table);
-                remove.exec();
+                StatementReader remove(*this, u"DELETE FROM tab_cj WHERE A1 = ?"_s);
+                StatementBinding::bindText(*remove, 1, table);
+                remove->exec();
             });
         });
     } catch (...) {
@@ -311,19 +326,19 @@ void TDM1::bindTypeTable(int subject)
 QVector<QuestionRecord> TDM1::readQuestions(const PracticeStatement& statement)
 {
     return sqlGuarded([&] {
-        auto& query = prepared(statement.sql);
+        StatementReader query(*this, statement.sql);
         for (qsizetype i = 0; i < statement.values.size(); ++i)
-            StatementBinding::bind(query, int(i) + 1, statement.values[i]);
+            StatementBinding::bind(*query, int(i) + 1, statement.values[i]);
         QVector<QuestionRecord::Field> fields;
-        for (int c = 0; c < query.getColumnCount(); ++c)
-            fields.append(QuestionRecord::fieldOfColumn(QString::fromUtf8(query.getColumnName(c))));
+        for (int c = 0; c < query->getColumnCount(); ++c)
+            fields.append(QuestionRecord::fieldOfColumn(QString::fromUtf8(query->getColumnName(c))));
         QVector<QuestionRecord> rows;
-        while (query.executeStep()) {
+        while (query->executeStep()) {
             QuestionRecord& row = rows.emplace_back();
             for (int c = 0; c < fields.size(); ++c) {
                 if (fields[c] == QuestionRecord::Field::Ignored)
                     continue;
-                const SQLite::Column value = query.getColumn(c);
+                const SQLite::Column value = query->getColumn(c);
                 if (QuestionRecord::isNumeric(fields[c])) {
                     row.setNumber(fields[c], value.getDouble());
                 } else {
@@ -333,7 +348,6 @@ QVector<QuestionRecord> TDM1::readQuestions(const PracticeStatement& statement)
                 }
             }
         }
-        query.reset();
         return rows;
     });
 }

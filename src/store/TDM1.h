@@ -14,7 +14,9 @@ class Clock;
 
 namespace SQLite {
 class Database;
+class Savepoint;
 class Statement;
+class Transaction;
 } // namespace SQLite
 
 // The data module: the program's one way into the question bank. It owns the
@@ -39,9 +41,13 @@ public:
     const Clock& clock() const { return m_clock; }
     QString todayText() const;
 
-    SQLite::Database& db();
-    // A statement prepared once and reused; reset and unbound on every call.
-    SQLite::Statement& prepared(const QString& sql);
+    // How the open connection writes: the journal mode ("wal") and the synchronous level (2 is FULL).
+    struct Durability
+    {
+        QString journalMode;
+        int synchronous = 0;
+    };
+    Durability durability();
 
     // Counter routines; flags are 1 (no) and 2 (yes). They join the caller's
     // transaction when there is one.
@@ -69,9 +75,27 @@ public:
     void close();
 
 private:
-    void beginTransaction();
-    void commitTransaction();
-    void rollbackTransaction() noexcept;
+    friend class StoreConnection;
+
+    // The outermost work is a transaction (BEGIN IMMEDIATE), nested work a savepoint;
+    // what is not committed is rolled back when the scope ends.
+    class TransactionScope
+    {
+    public:
+        explicit TransactionScope(TDM1& dm);
+        ~TransactionScope();
+        TransactionScope(const TransactionScope&) = delete;
+        TransactionScope& operator=(const TransactionScope&) = delete;
+        void commit();
+
+    private:
+        std::unique_ptr<SQLite::Transaction> m_transaction;
+        std::unique_ptr<SQLite::Savepoint> m_savepoint;
+    };
+
+    SQLite::Database& db();
+    // A statement prepared once and reused; reset and unbound on every call.
+    SQLite::Statement& prepared(const QString& sql);
     void open(const QString& path);
 
     const Clock& m_clock;
@@ -80,17 +104,11 @@ private:
     QString m_typeTable;
     std::unique_ptr<SQLite::Database> m_db;
     std::map<QString, std::unique_ptr<SQLite::Statement>> m_statements;
-    int m_transactionDepth = 0;
 };
 
 template <class Work> void TDM1::inTransaction(Work&& work)
 {
-    beginTransaction();
-    try {
-        work();
-    } catch (...) {
-        rollbackTransaction();
-        throw;
-    }
-    commitTransaction();
+    TransactionScope scope(*this);
+    work();
+    scope.commit();
 }

@@ -1,5 +1,7 @@
 #include "TypeScoreTable.h"
 
+#include "StoreConnection.h"
+
 #include "BankSchema.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
@@ -22,8 +24,9 @@ QString decimal(double value)
 TypeScoreTable::TypeScoreTable(TDM1& dm, int subject)
 {
     m_rows = sqlGuarded([&] {
-        auto& query = dm.prepared(u"SELECT A1, B1, coalesce(B2, 0), coalesce(B3, 0) FROM "_s +
-                                  BankSchema::typeTableName(subject) + u" ORDER BY rowid"_s);
+        auto& query =
+            StoreConnection::prepared(dm, u"SELECT A1, B1, coalesce(B2, 0), coalesce(B3, 0) FROM "_s +
+                                              BankSchema::typeTableName(subject) + u" ORDER BY rowid"_s);
         QVector<Row> rows;
         while (query.executeStep()) {
             Row row;

@@ -15,14 +15,20 @@ public:
         int A1 = 0;      // type code
         QString B1;      // type name
         double time = 0; // answer time per question, minutes
+        double B2 = 0;   // questions of this type in a paper
+        double B3 = 0;   // score per question
     };
 
     // subject 0 reads the table of subject 1.
     TypeTable(TDM1& dm, int subject);
+    // The table the data module is bound to.
+    explicit TypeTable(TDM1& dm);
 
     const QString& name() const { return m_name; }
     // Every type in the table's row order.
     QVector<Row> rows();
+    // Sum of B2 x B3 over the rows, each rounded to a whole number first.
+    int totalPaperScore();
     // Sets the answer time of one type; false when no row has that code.
     bool setTime(int code, double minutes);
 

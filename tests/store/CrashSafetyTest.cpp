@@ -1,6 +1,11 @@
 // Kills a process that records answers at random moments and checks after each
 // kill that the bank is sound and that no answer was half recorded.
 #include "BankFixture.h"
+#include "FakeClock.h"
+
+#include "store/AnswerRecorder.h"
+#include "store/StoreError.h"
+#include "store/TDM1.h"
 
 #include <QProcess>
 #include <QRandomGenerator>
@@ -65,4 +70,51 @@ TEST(CrashSafety, killedRecordingLeavesNoHalfRecordedAnswer)
         EXPECT_GT(answers, before) << "no answer was recorded before kill " << kill;
         before = answers;
     }
+}
+
+// A write lock held elsewhere makes the first answer fail; that failure must not
+// leave the data module believing a transaction is open, or the next answer would
+// be written statement by statement and a late failure would leave it half recorded.
+TEST(CrashSafety, anAnswerAfterALockedOneIsStillAllOrNothing)
+{
+    BankFixture bank;
+    fillBank(bank);
+    FakeClock clock;
+    TDM1 dm(bank.programFolder(), clock);
+    ASSERT_EQ(dm.successFlag(), 1);
+    const TDM1::Durability durability = dm.durability();
+    EXPECT_EQ(durability.journalMode, u"wal"_s);
+    EXPECT_EQ(durability.synchronous, 2);
+    AnswerRecorder recorder(dm);
+    auto load = [&](const QString& key) {
+        return dm.readQuestions({u"SELECT * FROM tab_answ WHERE A1 = ?"_s, {key}}).value(0);
+    };
+
+    bank.exec(u"BEGIN IMMEDIATE"_s);
+    QuestionRecord locked = load(u"Q000"_s);
+    EXPECT_THROW(recorder.record(locked, u"B"_s), StoreError);
+    bank.exec(u"ROLLBACK"_s);
+    EXPECT_EQ(bank.integer(u"SELECT count(*) FROM tab_rz"_s), 0);
+
+    // The question record is the last statement of an answer.
+    bank.exec(u"CREATE TRIGGER fail_answer BEFORE UPDATE OF E2 ON tab_answ WHEN NEW.A1 = 'Q001'"
+              u" BEGIN SELECT RAISE(ABORT, 'disk full'); END"_s);
+    QuestionRecord failing = load(u"Q001"_s);
+    try {
+        recorder.record(failing, u"B"_s);
+        ADD_FAILURE() << "the answer was reported as recorded";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(e.message().contains(u"disk full"_s)) << e.message().toStdString();
+    }
+    EXPECT_EQ(bank.integer(u"SELECT count(*) FROM tab_rz"_s), 0);
+    EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(D1), 0) FROM tab_kmmc"_s), 0);
+    EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(q2), 0) FROM tab_rule"_s), 0);
+    EXPECT_EQ(bank.integer(u"SELECT coalesce(sum(q2), 0) FROM tab_fgmc"_s), 0);
+    EXPECT_TRUE(failing.E2.isEmpty());
+
+    bank.exec(u"DROP TRIGGER fail_answer"_s);
+    QuestionRecord answered = load(u"Q001"_s);
+    recorder.record(answered, u"B"_s);
+    EXPECT_EQ(bank.integer(u"SELECT sum(E3) FROM tab_answ"_s), 1);
+    expectConsistent(bank, 0);
 }

@@ -19,7 +19,7 @@ namespace {
 
 void fillBank(BankFixture& bank)
 {
-    bank.db().exec("PRAGMA synchronous=OFF"); // only for setting up
+    bank.exec(u"PRAGMA synchronous=OFF"_s); // only for setting up
     bank.chapter(u"1"_s).chapter(u"10"_s).chapter(u"100101"_s);
     for (int i = 0; i < 40; ++i)
         bank.question(u"Q%1"_s.arg(i, 3, 10, QChar(u'0')), u"100101"_s, i % 2 ? 61 : 65, u"A"_s);

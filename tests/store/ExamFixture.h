@@ -17,7 +17,7 @@ public:
     ExamFixture() : clock(QDateTime(QDate(2026, 12, 8), QTime(9, 0), QTimeZone::utc()))
     {
         // Setting up is not what the tests measure: the fixture's own writes need not wait for the disk.
-        bank.db().exec("PRAGMA synchronous=OFF");
+        bank.exec(QStringLiteral("PRAGMA synchronous=OFF"));
     }
 
     TDM1& dm()

@@ -5,8 +5,6 @@
 #include "store/PracticeSet.h"
 #include "store/TDM1.h"
 
-#include <SQLiteCpp/Statement.h>
-
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -98,11 +96,7 @@ TEST_F(PracticeSets, aChapterCodeWithAQuoteIsMatchedAsItIs)
 TEST_F(PracticeSets, theChapterIsFoundThroughItsIndex)
 {
     const PracticeStatement statement = PracticeQueries::chapterSet(PracticeMode::NewQuestions, u"1001"_s);
-    SQLite::Statement plan(bank.db(), (u"EXPLAIN QUERY PLAN "_s + statement.sql).toStdString());
-    plan.bind(1, "1001");
-    QString details;
-    while (plan.executeStep())
-        details += QString::fromUtf8(plan.getColumn(3).getText()) + u'\n';
+    const QString details = bank.column(3, u"EXPLAIN QUERY PLAN "_s + statement.sql, {u"1001"_s}).join(u'\n');
     // A range of the chapter index, or of the practice-order index once statistics exist; never a scan.
     EXPECT_TRUE(details.contains(u"USING INDEX"_s) && details.contains(u"A10>? AND A10<?"_s))
         << details.toStdString();

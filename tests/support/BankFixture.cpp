@@ -6,6 +6,7 @@
 
 #include <QDir>
 
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,6 +35,8 @@ BankFixture::BankFixture()
          u" VALUES (0, 0, 0, '2027-06-19', 60, 7200)"_s);
     exec(u"INSERT INTO tab_sj (sjbs, cpbs) VALUES ('BASE', 'PRODUCT')"_s);
 }
+
+BankFixture::~BankFixture() = default;
 
 QString BankFixture::programFolder() const
 {
@@ -115,4 +118,13 @@ qint64 BankFixture::integer(const QString& sql, std::initializer_list<QVariant> 
 {
     SQLite::Statement statement = bound(*m_db, sql, values);
     return statement.executeStep() ? statement.getColumn(0).getInt64() : 0;
+}
+
+QStringList BankFixture::column(int column, const QString& sql, std::initializer_list<QVariant> values)
+{
+    SQLite::Statement statement = bound(*m_db, sql, values);
+    QStringList texts;
+    while (statement.executeStep())
+        texts.append(StatementBinding::text(statement, column));
+    return texts;
 }

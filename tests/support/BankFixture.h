@@ -5,10 +5,12 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-#include <SQLiteCpp/Database.h>
-
 #include <initializer_list>
 #include <memory>
+
+namespace SQLite {
+class Database;
+}
 
 // A temporary program folder holding an empty bank, filled per test from a few
 // lines of data. It keeps a connection of its own for setting up and checking.
@@ -16,10 +18,10 @@ class BankFixture
 {
 public:
     BankFixture();
+    ~BankFixture();
 
     QString programFolder() const;
     QString bankPath() const;
-    SQLite::Database& db() { return *m_db; }
 
     BankFixture& chapter(const QString& code, const QString& name = {}, const QString& caption = {});
     // A question filed under a chapter, with its content row; K lists its point codes.
@@ -37,6 +39,8 @@ public:
     // The first column of the first row, as text / integer (null reads as an empty text / 0).
     QString text(const QString& sql, std::initializer_list<QVariant> values = {});
     qint64 integer(const QString& sql, std::initializer_list<QVariant> values = {});
+    // One column of every row, as text.
+    QStringList column(int column, const QString& sql, std::initializer_list<QVariant> values = {});
 
 private:
     QTemporaryDir m_dir;

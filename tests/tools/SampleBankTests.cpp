@@ -3,7 +3,7 @@
 #include "BankChecker.h"
 #include "BankSource.h"
 #include "BankWriter.h"
-#include "BaseBank.h"
+#include "store/BaseBank.h"
 
 #include "store/BankSchema.h"
 #include "store/StatementBinding.h"

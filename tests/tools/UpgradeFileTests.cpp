@@ -5,6 +5,7 @@
 #include "BankWriter.h"
 #include "SourceFolder.h"
 
+#include "store/BankSchema.h"
 #include "store/StatementBinding.h"
 
 #include <QFileInfo>
@@ -112,7 +113,7 @@ TEST_F(UpgradeFile, HoldsExactlyTheMergedTablesAndItsIdentity)
     EXPECT_FALSE(QFileInfo::exists(m_out + u"-wal"_s));
 
     SQLite::Database bank(m_bank.toStdString(), SQLite::OPEN_READONLY);
-    for (const QString& table : BankWriter::upgradeTables())
+    for (const QString& table : BankSchema::upgradeTables())
         EXPECT_EQ(columnsOf(up, u"main"_s, table), columnsOf(bank, u"main"_s, table)) << table.toStdString();
 }
 

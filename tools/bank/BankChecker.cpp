@@ -1,9 +1,9 @@
 #include "BankChecker.h"
 
 #include "AnswerFit.h"
-#include "BaseBank.h"
 
 #include "store/AnswerPage.h"
+#include "store/BaseBank.h"
 #include "store/CodeSchemes.h"
 #include "store/StoreError.h"
 
@@ -18,12 +18,12 @@ namespace {
     throw StoreError(place.text() + u": "_s + problem);
 }
 
-constexpr int LeafChapterLength = 6;
-constexpr int MaxNodeLength = 6;
-constexpr int PointCodeLength = 12;
-constexpr int StemKeyLength = 16;
-constexpr int MaxQuestionKeyLength = 20;
-constexpr int MaxCitedPoints = 10;
+using CodeSchemes::LeafChapterLength;
+using CodeSchemes::MaxCitedPoints;
+using CodeSchemes::MaxNodeLength;
+using CodeSchemes::MaxQuestionKeyLength;
+using CodeSchemes::PointCodeLength;
+using CodeSchemes::StemKeyLength;
 
 } // namespace
 

@@ -5,6 +5,7 @@
 
 #include "store/AnswerPage.h"
 #include "store/BankSchema.h"
+#include "store/CodeSchemes.h"
 #include "store/SqlGuard.h"
 #include "store/StatementBinding.h"
 #include "store/StoreError.h"
@@ -25,11 +26,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-constexpr int CitedPointColumns = 10;
+constexpr int CitedPointColumns = CodeSchemes::MaxCitedPoints;
 
-// The tables of a full bank that an upgrade file does not carry; fixed names only.
-const char* const NonUpgradeTables[] = {"tab_title", "tab_cj",  "tab_rz",  "tab_plan", "tab_tx1",
-                                        "tab_tx2",   "tab_tx3", "tab_tx4", "tab_tx5"};
+BankCounters countersOf(const QVector<BankContent::Question>& questions)
+{
+    BankCounters counters;
+    for (const BankContent::Question& question : questions)
+        counters.add(question.chapter, question.points);
+    return counters;
+}
 
 void removeFile(const QString& path)
 {
@@ -58,12 +63,9 @@ QVariant nullableText(const QString& text)
 
 } // namespace
 
-BankWriter::BankWriter(const BankContent& content) : m_content(content), m_counters(content.questions) {}
-
-QStringList BankWriter::upgradeTables()
-{
-    return {u"tab_kmmc"_s, u"tab_exer"_s, u"tab_answ"_s, u"tab_rule"_s, u"tab_fgmc"_s, u"tab_sj"_s};
-}
+BankWriter::BankWriter(const BankContent& content)
+    : m_content(content), m_counters(countersOf(content.questions))
+{}
 
 void BankWriter::writeBank(const QString& out, bool overwrite) const
 {
@@ -132,13 +134,14 @@ void BankWriter::writeFile(const QString& out, bool overwrite, bool upgrade, con
 
 void BankWriter::keepOnlyUpgradeTables(SQLite::Database& db)
 {
-    for (const char* table : NonUpgradeTables)
-        db.exec(std::string("DROP TABLE ") + table);
+    // Fixed names from the schema only.
+    for (const QString& table : BankSchema::nonUpgradeTables())
+        db.exec("DROP TABLE " + table.toStdString());
     SQLite::Statement tables(db, "SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name");
     QStringList names;
     while (tables.executeStep())
         names.append(StatementBinding::text(tables, 0));
-    QStringList expected = upgradeTables();
+    QStringList expected = BankSchema::upgradeTables();
     expected.sort();
     if (names != expected)
         throw StoreError(u"升级文件的表与题库结构不符：%1"_s.arg(names.join(u", "_s)));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BankContent.h"
-#include "BankCounters.h"
+#include "store/BankCounters.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,7 +28,6 @@ public:
     void writeUpgrade(const QString& out, bool overwrite) const;
 
     // The tables of an upgrade file: those the merge appends, and tab_sj.
-    static QStringList upgradeTables();
 
 private:
     using Fill = std::function<void(SQLite::Database&)>;

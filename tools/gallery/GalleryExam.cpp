@@ -35,8 +35,10 @@ public:
 // A few weeks of study before today, so that the study curve has a shape.
 void logSomeWeeks(GalleryContext& g)
 {
-    SQLite::Statement insert(g.ctx.dm.db(), "INSERT OR IGNORE INTO tab_rz (A1, A2, A3, B1, B2, A4, D1)"
-                                            " VALUES (?, ?, ?, ?, ?, ?, '00:30:00')");
+    SQLite::Database bank(TDM1::bankPathIn(g.ctx.dm.ProgramFolder()).toStdString(), SQLite::OPEN_READWRITE);
+    bank.setBusyTimeout(2000);
+    SQLite::Statement insert(bank, "INSERT OR IGNORE INTO tab_rz (A1, A2, A3, B1, B2, A4, D1)"
+                                   " VALUES (?, ?, ?, ?, ?, ?, '00:30:00')");
     const QDate today = g.ctx.services.clock.today();
     for (int back = 60; back >= 1; --back) {
         if (back % 7 == 3 || back % 5 == 0)

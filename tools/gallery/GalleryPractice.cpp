@@ -9,6 +9,7 @@
 #include "question/TFrmBj.h"
 #include "question/TFrmJx.h"
 #include "question/TfrmAnswFagui.h"
+#include "store/ChapterTable.h"
 #include "store/PracticeStatement.h"
 #include "store/StatementBinding.h"
 #include "store/TDM1.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QTableView>
 
+#include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -28,13 +30,12 @@ namespace {
 const QString Columns = u"SELECT A1, A2, A2_1, K3, K4, K5, K6, K7, K8, K9, K10, K11, K12, A10, A13, A14,"
                         u" E1, E2, E2_1, E3, E4, F1, xx, csbs, ecount FROM tab_answ"_s;
 
-// The first key a statement finds in the bank, or empty.
+// The first key a statement finds in the bank, or empty; read through a connection of its own.
 QString firstKey(TDM1& dm, const QString& sql)
 {
-    auto& query = dm.prepared(sql);
-    const QString key = query.executeStep() ? StatementBinding::text(query, 0) : QString();
-    query.reset();
-    return key;
+    SQLite::Database db(TDM1::bankPathIn(dm.ProgramFolder()).toStdString(), SQLite::OPEN_READONLY);
+    SQLite::Statement query(db, sql.toStdString());
+    return query.executeStep() ? StatementBinding::text(query, 0) : QString();
 }
 
 void press(QWidget& window, const QString& name)
@@ -86,11 +87,8 @@ void renderPractice(GalleryContext& g, const PracticeStatement& set, const QStri
 
 QString chapterCaption(TDM1& dm, const QString& code)
 {
-    auto& caption = dm.prepared(u"SELECT C1_1 FROM tab_kmmc WHERE C1 = ?"_s);
-    StatementBinding::bindText(caption, 1, code);
-    const QString text = caption.executeStep() ? StatementBinding::text(caption, 0) : QString();
-    caption.reset();
-    return text;
+    const auto chapter = ChapterTable(dm).find(code);
+    return chapter ? chapter->C1_1 : QString();
 }
 
 void renderPracticeWindows(GalleryContext& g, const QString& suffix)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/PracticeStatement.h"
+
 #include <QString>
 
 // A generated bank of benchmark size: 100,000 questions under 2,025 chapters
@@ -14,5 +16,11 @@ inline const QString FiveThousandChapter = QStringLiteral("10");
 
 // Writes a program folder with data/KX50418.mdb under folder (replacing one there).
 void generate(const QString& folder);
+
+// Every question filed under a chapter or its sub-chapters, by key.
+PracticeStatement questionsUnder(const QString& chapter);
+
+// Gives every question of a leaf chapter a run answer again, through a connection of its own.
+void leaveRunAnswers(const QString& folder, const QString& leafChapter);
 
 } // namespace LargeBank

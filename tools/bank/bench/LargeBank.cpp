@@ -166,4 +166,17 @@ void generate(const QString& folder)
     db.exec("ANALYZE");
 }
 
+PracticeStatement questionsUnder(const QString& chapter)
+{
+    return {u"SELECT * FROM tab_answ WHERE substr(A10, 1, length(?1)) = ?1 ORDER BY A1"_s, {chapter}};
+}
+
+void leaveRunAnswers(const QString& folder, const QString& leafChapter)
+{
+    SQLite::Database db(TDM1::bankPathIn(folder).toStdString(), SQLite::OPEN_READWRITE);
+    SQLite::Statement update(db, "UPDATE tab_answ SET E2_1 = 'A' WHERE A10 = ?");
+    update.bind(1, leafChapter.toStdString());
+    update.exec();
+}
+
 } // namespace LargeBank

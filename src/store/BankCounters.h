@@ -1,17 +1,17 @@
 #pragma once
 
-#include "BankContent.h"
-
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
-// The counters a bank ships with, counted over the questions being written:
-// C3 of a chapter (questions filed under it or a sub-chapter) and q of a point
-// or catalogue node (distinct questions citing it or one of the node's points).
+// The counters a bank holds about its questions, counted from the questions
+// themselves: C3 of a chapter (questions filed under it or a sub-chapter) and q
+// of a point or catalogue node (distinct questions citing it or one of the node's points).
 class BankCounters
 {
 public:
-    explicit BankCounters(const QVector<BankContent::Question>& questions);
+    // Counts one question filed under a leaf chapter and citing these point codes.
+    void add(const QString& chapterCode, const QStringList& pointCodes);
 
     int chapterQuestions(const QString& chapterCode) const;
     int citingQuestions(const QString& pointOrNode) const;

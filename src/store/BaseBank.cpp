@@ -1,11 +1,12 @@
 #include "BaseBank.h"
 
-#include "store/BankSchema.h"
-#include "store/SqlGuard.h"
-#include "store/StatementBinding.h"
+#include "BankSchema.h"
+#include "SqlGuard.h"
+#include "StatementBinding.h"
 
 #include <QFileInfo>
 
+#include <SQLiteCpp/Column.h>
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
 

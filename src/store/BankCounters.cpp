@@ -2,12 +2,10 @@
 
 #include <QSet>
 
-BankCounters::BankCounters(const QVector<BankContent::Question>& questions)
+void BankCounters::add(const QString& chapterCode, const QStringList& pointCodes)
 {
-    for (const BankContent::Question& question : questions) {
-        countPrefixes(m_chapters, {question.chapter});
-        countPrefixes(m_citations, question.points);
-    }
+    countPrefixes(m_chapters, {chapterCode});
+    countPrefixes(m_citations, pointCodes);
 }
 
 void BankCounters::countPrefixes(QHash<QString, int>& counts, const QStringList& codes)
