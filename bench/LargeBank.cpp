@@ -1,10 +1,12 @@
 #include "LargeBank.h"
 
 #include "store/BankSchema.h"
+#include "store/QuestionSearch.h"
 #include "store/TDM1.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -162,8 +164,32 @@ void generate(const QString& folder)
     const QStringList codes = points(db);
     questions(db, leaves, codes);
     typesAndPapers(db);
+    QuestionSearch::buildIndex(db);
     transaction.commit();
     db.exec("ANALYZE");
+}
+
+const QString& folder()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString kept = qEnvironmentVariable("VELMARIN_BENCH_FOLDER");
+        const QString where = kept.isEmpty() ? dir.path() + u'/' : kept + u'/';
+        if (kept.isEmpty() || !QFile::exists(TDM1::bankPathIn(where)))
+            generate(where);
+        return where;
+    }();
+    return path;
+}
+
+QString freshCopy()
+{
+    static QTemporaryDir copies;
+    static int next = 0;
+    const QString copy = copies.path() + u"/"_s + QString::number(++next) + u"/"_s;
+    QDir(copy).mkpath(u"data"_s);
+    QFile::copy(TDM1::bankPathIn(folder()), TDM1::bankPathIn(copy));
+    return copy;
 }
 
 } // namespace LargeBank

@@ -15,4 +15,10 @@ inline const QString FiveThousandChapter = QStringLiteral("10");
 // Writes a program folder with data/KX50418.mdb under folder (replacing one there).
 void generate(const QString& folder);
 
+// One generated bank for the whole run; VELMARIN_BENCH_FOLDER keeps it between runs.
+const QString& folder();
+// Every benchmark works on its own copy of the generated bank, so what one
+// records does not shrink the sets another reads.
+QString freshCopy();
+
 } // namespace LargeBank

@@ -1,5 +1,6 @@
 #include "FeatureWindows.h"
 
+#include "knowledge/TfrmLawsFaGui.h"
 #include "practice/TFrmkmmc.h"
 #include "study/TFrmConfig.h"
 #include "study/TFrmEset.h"
@@ -12,6 +13,11 @@ namespace FeatureWindows {
 std::unique_ptr<QDialog> chapterBrowser(AppContext& ctx, QWidget* owner)
 {
     return std::make_unique<TFrmkmmc>(ctx, owner);
+}
+
+std::unique_ptr<QDialog> catalogue(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TfrmLawsFaGui>(ctx, owner);
 }
 
 std::unique_ptr<QDialog> studyPlan(AppContext& ctx, QWidget* owner)

@@ -283,7 +283,7 @@ void TFrmStart::openPage(const QString& relativePath)
 
 void TFrmStart::openCatalogue()
 {
-    // TfrmLawsFaGui arrives with the knowledge-point catalogue.
+    runWindow([this] { return FeatureWindows::catalogue(m_ctx, this); });
 }
 
 void TFrmStart::practiceSubject1()

@@ -2,6 +2,7 @@
 
 #include "BankSchema.h"
 #include "CodeSchemes.h"
+#include "QuestionSearch.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
 #include "platform/Clock.h"
@@ -84,6 +85,7 @@ void TDM1::open(const QString& path)
         sqlite3_create_function(db->getHandle(), "percent", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                 percentFunction, nullptr, nullptr);
         m_db = std::move(db);
+        QuestionSearch::ensureIndex(*m_db);
     } catch (const std::exception& e) {
         m_openError = QString::fromUtf8(e.what());
     }

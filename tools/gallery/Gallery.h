@@ -23,4 +23,5 @@ private:
 // Each feature renders its own windows.
 void renderAppWindows(GalleryContext& gallery);
 void renderPracticeWindows(GalleryContext& gallery);
+void renderKnowledgeWindows(GalleryContext& gallery);
 void renderStudyWindows(GalleryContext& gallery);
