@@ -126,8 +126,12 @@ QWidget* TfrmLawsFaGui::buildButtonRow()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
     row->addWidget(m_searchBox, 1);
-    for (QPushButton* button : {m_search, m_select, m_keyPoints, m_practice, m_back, m_exit})
+    // Takes the box's room in the node view, where the box is hidden.
+    row->addStretch(0);
+    for (QPushButton* button : {m_search, m_select, m_keyPoints, m_practice, m_back, m_exit}) {
+        button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         row->addWidget(button);
+    }
     return bar;
 }
 

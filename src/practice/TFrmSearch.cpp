@@ -46,6 +46,7 @@ TFrmSearch::TFrmSearch(AppContext& ctx, const QString& text, QWidget* parent)
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAlternatingRowColors(true);
+    m_list->setStyleSheet(u"QTreeWidget::item { padding: 4px 2px; }"_s);
     m_list->setHeaderLabels({u"章节"_s, u"题干"_s});
     m_list->header()->setSectionResizeMode(0, QHeaderView::Interactive);
     m_list->header()->setStretchLastSection(true);

@@ -33,10 +33,23 @@ const QString SelectContent = u"SELECT e.A15, t.A15, e.jx FROM tab_answ a LEFT J
                               u" LEFT JOIN tab_title t ON t.A1 = ?2 WHERE a.A1 = ?1"_s;
 
 // What a hit shows, joined on the key: questions that are gone are not found.
-const QString HitColumns = u"SELECT k.A1, a.A10, c.C2, s.stem FROM question_search s"
-                           u" JOIN question_search_key k ON k.id = s.rowid"
-                           u" JOIN tab_answ a ON a.A1 = k.A1"
-                           u" LEFT JOIN tab_kmmc c ON c.C1 = a.A10"_s;
+const QString HitJoins = u" JOIN question_search_key k ON k.id = m.id JOIN tab_answ a ON a.A1 = k.A1"
+                         u" LEFT JOIN tab_kmmc c ON c.C1 = a.A10"_s;
+
+// Phrase hits, best first by bm25 with the stem weighing most. Only the first
+// candidates in bank order are ranked: a phrase that nearly every question holds
+// would otherwise rank the whole bank.
+const QString PhraseHits = u"SELECT k.A1, a.A10, c.C2, m.stem, 1 FROM (SELECT rowid AS id, stem, "
+                           u"bm25(question_search, 10.0, 4.0, 1.0)"
+                           u" AS score FROM question_search WHERE question_search MATCH ?1 LIMIT ?3) AS m"_s +
+                           HitJoins + u" ORDER BY m.score, m.id LIMIT ?2"_s;
+
+// Substring hits in bank order; whether the stem holds the text comes along for the ranking.
+const QString SubstringHits =
+    u"SELECT k.A1, a.A10, c.C2, m.stem, m.stem LIKE ?1 ESCAPE '\\' FROM (SELECT rowid AS id, stem"
+    u" FROM question_search WHERE stem LIKE ?1 ESCAPE '\\' OR shared LIKE ?1 ESCAPE '\\'"
+    u" OR jx LIKE ?1 ESCAPE '\\') AS m"_s +
+    HitJoins + u" LIMIT ?2"_s;
 
 // A phrase of the FTS5 query language: the text in double quotes, inner quotes doubled.
 QString phrase(const QString& text)
@@ -61,19 +74,21 @@ struct Texts
     QString jx;
 };
 
-void writeEntry(SQLite::Database& db, const QString& key, const Texts& texts)
+// Statements prepared once: a merge indexes thousands of questions in a row.
+void writeEntry(TDM1& dm, const QString& key, const Texts& texts)
 {
-    SQLite::Statement addKey(db, "INSERT OR IGNORE INTO question_search_key (A1) VALUES (?)");
+    auto& addKey = dm.prepared(u"INSERT OR IGNORE INTO question_search_key (A1) VALUES (?)"_s);
     StatementBinding::bindText(addKey, 1, key);
     addKey.exec();
-    SQLite::Statement findKey(db, "SELECT id FROM question_search_key WHERE A1 = ?");
+    auto& findKey = dm.prepared(u"SELECT id FROM question_search_key WHERE A1 = ?"_s);
     StatementBinding::bindText(findKey, 1, key);
     findKey.executeStep();
     const int64_t id = findKey.getColumn(0).getInt64();
-    SQLite::Statement drop(db, "DELETE FROM question_search WHERE rowid = ?");
+    findKey.reset();
+    auto& drop = dm.prepared(u"DELETE FROM question_search WHERE rowid = ?"_s);
     drop.bind(1, id);
     drop.exec();
-    SQLite::Statement add(db, "INSERT INTO question_search (rowid, stem, shared, jx) VALUES (?, ?, ?, ?)");
+    auto& add = dm.prepared(u"INSERT INTO question_search (rowid, stem, shared, jx) VALUES (?, ?, ?, ?)"_s);
     add.bind(1, id);
     StatementBinding::bindText(add, 2, texts.stem);
     StatementBinding::bindText(add, 3, texts.shared);
@@ -81,13 +96,13 @@ void writeEntry(SQLite::Database& db, const QString& key, const Texts& texts)
     add.exec();
 }
 
-void dropEntry(SQLite::Database& db, const QString& key)
+void dropEntry(TDM1& dm, const QString& key)
 {
-    SQLite::Statement drop(db, "DELETE FROM question_search WHERE rowid IN"
-                               " (SELECT id FROM question_search_key WHERE A1 = ?)");
+    auto& drop = dm.prepared(u"DELETE FROM question_search WHERE rowid IN"
+                             u" (SELECT id FROM question_search_key WHERE A1 = ?)"_s);
     StatementBinding::bindText(drop, 1, key);
     drop.exec();
-    SQLite::Statement dropKey(db, "DELETE FROM question_search_key WHERE A1 = ?");
+    auto& dropKey = dm.prepared(u"DELETE FROM question_search_key WHERE A1 = ?"_s);
     StatementBinding::bindText(dropKey, 1, key);
     dropKey.exec();
 }
@@ -153,18 +168,19 @@ bool QuestionSearch::ensureIndex(SQLite::Database& db) noexcept
 void QuestionSearch::indexQuestion(const QString& key)
 {
     sqlGuarded([&] {
-        SQLite::Database& db = m_dm.db();
-        SQLite::Statement read(db, SelectContent.toStdString());
+        auto& read = m_dm.prepared(SelectContent);
         StatementBinding::bindText(read, 1, key);
         StatementBinding::bindText(read, 2, CodeSchemes::stemKeyOf(key));
         if (!read.executeStep()) {
-            dropEntry(db, key);
+            read.reset();
+            dropEntry(m_dm, key);
             return;
         }
-        writeEntry(db, key,
-                   {PlainText::of(StatementBinding::text(read, 0)),
-                    PlainText::of(StatementBinding::text(read, 1)),
-                    PlainText::of(StatementBinding::text(read, 2))});
+        const Texts texts{PlainText::of(StatementBinding::text(read, 0)),
+                          PlainText::of(StatementBinding::text(read, 1)),
+                          PlainText::of(StatementBinding::text(read, 2))};
+        read.reset();
+        writeEntry(m_dm, key, texts);
     });
 }
 
@@ -177,25 +193,19 @@ QVector<QuestionSearch::Hit> QuestionSearch::find(const QString& text, int limit
         if (!hasIndex(m_dm.db()))
             throw StoreError(u"题库中没有检索索引，无法查找题目。"_s);
         const bool trigrams = wanted.size() >= TrigramLength;
-        // Best first: bm25 with the stem weighing most; a substring scan puts stem hits first.
-        const QString sql =
-            trigrams ? HitColumns +
-                           u" WHERE question_search MATCH ?1 ORDER BY bm25(question_search, 10.0, 4.0, 1.0),"
-                           u" k.id LIMIT ?2"_s
-                     : HitColumns +
-                           u" WHERE s.stem LIKE ?1 ESCAPE '\\' OR s.shared LIKE ?1 ESCAPE '\\'"
-                           u" OR s.jx LIKE ?1 ESCAPE '\\'"
-                           u" ORDER BY s.stem LIKE ?1 ESCAPE '\\' DESC, s.shared LIKE ?1 ESCAPE '\\' DESC,"
-                           u" k.id LIMIT ?2"_s;
-        auto& query = m_dm.prepared(sql);
+        auto& query = m_dm.prepared(trigrams ? PhraseHits : SubstringHits);
         StatementBinding::bindText(query, 1, trigrams ? phrase(wanted) : containsPattern(wanted));
         query.bind(2, limit);
+        if (trigrams)
+            query.bind(3, RankedCandidates);
         QVector<Hit> hits;
+        QVector<Hit> otherHits; // of a substring scan: found outside the stem
         while (query.executeStep()) {
-            hits.append({StatementBinding::text(query, 0), StatementBinding::text(query, 1),
-                         StatementBinding::text(query, 2),
-                         StatementBinding::text(query, 3).left(StemStartLength)});
+            Hit hit{StatementBinding::text(query, 0), StatementBinding::text(query, 1),
+                    StatementBinding::text(query, 2), StatementBinding::text(query, 3).left(StemStartLength)};
+            (query.getColumn(4).getInt() != 0 ? hits : otherHits).append(hit);
         }
+        hits += otherHits;
         query.reset();
         return hits;
     });

@@ -25,6 +25,8 @@ public:
 
     static constexpr int StemStartLength = 40;
     static constexpr int DefaultLimit = 500;
+    // A phrase's first hits in bank order that are ranked; the best of them are listed.
+    static constexpr int RankedCandidates = 5000;
     // Shorter texts have no trigram; they are found by a plain substring scan.
     static constexpr int TrigramLength = 3;
 
@@ -40,11 +42,13 @@ public:
     // The one call for every path that adds, changes or removes a question
     // (entry, editing, the upgrade merge): the question's entry is written again
     // from tab_answ, tab_exer and tab_title, or dropped when the question is gone.
+    // A changed shared stem: call it for each question of the stem.
     // Joins the caller's transaction. Thrown as StoreError.
     void indexQuestion(const QString& key);
 
     // The questions whose texts contain text (blanks at both ends ignored), best
-    // first, at most limit of them. Empty for a blank text. Thrown as StoreError.
+    // first, at most limit of them: a phrase's hits ranked by bm25, a shorter
+    // text's hits in the stem before the others. Empty for a blank text. Thrown as StoreError.
     QVector<Hit> find(const QString& text, int limit = DefaultLimit);
 
 private:
