@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -19,6 +21,11 @@ struct ThresholdCase
     int points;
     int threshold;
 };
+
+void PrintTo(const ThresholdCase& c, std::ostream* out)
+{
+    *out << '"' << c.totalCell.toStdString() << "\" over " << c.points;
+}
 
 class KeyPointThreshold : public ::testing::TestWithParam<ThresholdCase>
 {
