@@ -22,41 +22,15 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// One generated bank for the whole run; VELMARIN_BENCH_FOLDER keeps it between runs.
-const QString& bankFolder()
-{
-    static QTemporaryDir dir;
-    static const QString folder = [] {
-        const QString kept = qEnvironmentVariable("VELMARIN_BENCH_FOLDER");
-        const QString path = kept.isEmpty() ? dir.path() + u'/' : kept + u'/';
-        if (kept.isEmpty() || !QFile::exists(TDM1::bankPathIn(path)))
-            LargeBank::generate(path);
-        return path;
-    }();
-    return folder;
-}
-
 PracticeStatement newQuestionSet(const QString& chapter)
 {
     return PracticeQueries::chapterSet(PracticeMode::NewQuestions, chapter);
 }
 
-// Every benchmark works on its own copy of the generated bank, so what one
-// records does not shrink the sets another reads.
-QString freshCopy()
-{
-    static QTemporaryDir copies;
-    static int next = 0;
-    const QString folder = copies.path() + u"/"_s + QString::number(++next) + u"/"_s;
-    QDir(folder).mkpath(u"data"_s);
-    QFile::copy(TDM1::bankPathIn(bankFolder()), TDM1::bankPathIn(folder));
-    return folder;
-}
-
 struct Session
 {
     SystemClock clock;
-    TDM1 dm{freshCopy(), clock};
+    TDM1 dm{LargeBank::freshCopy(), clock};
 };
 
 void BM_RecordAnswer(benchmark::State& state)
@@ -74,7 +48,7 @@ void BM_RecordAnswer(benchmark::State& state)
 
 void BM_RecordAnswerBareSqlite(benchmark::State& state)
 {
-    const QString folder = freshCopy();
+    const QString folder = LargeBank::freshCopy();
     QVector<QuestionRecord> questions;
     {
         SystemClock clock;

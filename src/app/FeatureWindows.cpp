@@ -3,6 +3,7 @@
 #include "TFrmAbout.h"
 
 #include "exam/Tfrmchart.h"
+#include "knowledge/TfrmLawsFaGui.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtPrinters.h"
 #include "practice/TFrmkmmc.h"
@@ -17,6 +18,11 @@ namespace FeatureWindows {
 std::unique_ptr<QDialog> chapterBrowser(AppContext& ctx, QWidget* owner)
 {
     return std::make_unique<TFrmkmmc>(ctx, owner);
+}
+
+std::unique_ptr<QDialog> catalogue(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TfrmLawsFaGui>(ctx, owner);
 }
 
 std::unique_ptr<QDialog> studyPlan(AppContext& ctx, QWidget* owner)

@@ -11,6 +11,7 @@ class AppContext;
 namespace FeatureWindows {
 
 std::unique_ptr<QDialog> chapterBrowser(AppContext& ctx, QWidget* owner); // TFrmkmmc
+std::unique_ptr<QDialog> catalogue(AppContext& ctx, QWidget* owner);      // TfrmLawsFaGui
 std::unique_ptr<QDialog> studyPlan(AppContext& ctx, QWidget* owner);      // TFrmplan
 std::unique_ptr<QDialog> examSettings(AppContext& ctx, QWidget* owner);   // TFrmEset
 std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner);       // TFrmRz

@@ -87,8 +87,8 @@ const QVector<TFrmStart::Command>& TFrmStart::commandTable()
         };
     };
     static const QVector<Command> table = {
-        {u"ksdg"_s, Busy::Yes, arrivesWithItsFeature},
-        {u"zsd"_s, Busy::Yes, arrivesWithItsFeature},
+        {u"ksdg"_s, Busy::Yes, window(&FeatureWindows::catalogue)},
+        {u"zsd"_s, Busy::Yes, window(&FeatureWindows::catalogue)},
         {u"lx"_s, Busy::Yes, browser(1)},
         {u"lx2"_s, Busy::Yes, browser(2)},
         {u"lx3"_s, Busy::Yes, browser(3)},

@@ -65,8 +65,8 @@ public:
 
     void done(int result) override;
 
-protected:
-    // The knowledge-point practice window is this window with a few differences.
+    // The knowledge-point practice window and a run over search hits are this
+    // window with a few differences.
     struct Variant
     {
         QString discardCaption = QStringLiteral("题目作废");
@@ -77,6 +77,7 @@ protected:
     };
     TFrmLxxt(AppContext& ctx, const Variant& variant, QWidget* parent);
 
+protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -3,6 +3,7 @@
 #include "ChapterNameDelegate.h"
 #include "ChapterTableModel.h"
 #include "TFrmLxxt.h"
+#include "TFrmSearch.h"
 #include "question/ButtonFaces.h"
 #include "question/MissingPicture.h"
 #include "ui/ErrorPrompt.h"
@@ -19,8 +20,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -169,6 +172,16 @@ QWidget* TFrmkmmc::buildBoard()
             m_ctx.actions->openSystemSettings(this);
     });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    m_questionSearch = new QLineEdit(board);
+    m_questionSearch->setObjectName(u"questionSearch"_s);
+    m_questionSearch->setAccessibleName(u"查找题目"_s);
+    m_questionSearch->setPlaceholderText(u"查找题目（Ctrl+F）"_s);
+    m_questionSearch->setClearButtonEnabled(true);
+    connect(m_questionSearch, &QLineEdit::returnPressed, this, &TFrmkmmc::findQuestions);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        m_questionSearch->setFocus(Qt::ShortcutFocusReason);
+        m_questionSearch->selectAll();
+    });
     auto* buttons = new QGridLayout;
     buttons->setSpacing(8);
     buttons->addWidget(practiceNew, 0, 0);
@@ -189,6 +202,7 @@ QWidget* TFrmkmmc::buildBoard()
     column->addSpacing(8);
     column->addWidget(chapterCard, 1);
     column->addSpacing(8);
+    column->addWidget(m_questionSearch);
     column->addLayout(buttons);
     return board;
 }
@@ -331,4 +345,16 @@ void TFrmkmmc::showEmptySetMessage(PracticeMode mode, bool fromDoubleClick)
                               Prompts::Picture::Warning);
         break;
     }
+}
+
+void TFrmkmmc::findQuestions()
+{
+    const QString text = m_questionSearch->text().simplified();
+    if (text.isEmpty())
+        return;
+    TFrmSearch search(m_ctx, text, this);
+    // Hidden, not closed, while the hits are listed and practised.
+    QWidget::setVisible(false);
+    m_ctx.services.windows.run(search);
+    show();
 }

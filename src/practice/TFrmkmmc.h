@@ -7,6 +7,7 @@
 class AppContext;
 class ChapterTableModel;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 
@@ -29,6 +30,8 @@ public:
     const QString& BrowserChapterCode() const { return m_browserChapterCode; }
     // The chapter code of the selected row; empty when none is selected.
     QString selectedCode() const;
+    // The search field's text found in the whole bank, listed in TFrmSearch.
+    void findQuestions();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,4 +56,5 @@ private:
     QLabel* m_score = nullptr;
     QLabel* m_selectedChapter = nullptr;
     QString m_browserChapterCode;
+    QLineEdit* m_questionSearch = nullptr;
 };

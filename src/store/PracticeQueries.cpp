@@ -1,5 +1,8 @@
 #include "PracticeQueries.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace PracticeQueries {
@@ -46,6 +49,28 @@ PracticeStatement chapterSet(PracticeMode mode, const QString& chapterCode, bool
     PracticeStatement statement;
     statement.sql = Columns + ChapterPrefix + condition(mode) + ordering(mode, fromDoubleClick);
     statement.values = {chapterCode};
+    return statement;
+}
+
+PracticeStatement pointSet(const QString& pointCode)
+{
+    PracticeStatement statement;
+    // Without xx and ecount: a point's run never reads them.
+    statement.sql = u"SELECT A1, A2, A2_1, K3, K4, K5, K6, K7, K8, K9, K10, K11, K12, A10, A13, A14,"
+                    u" E1, E2, E2_1, E3, E4, F1, csbs FROM tab_answ"
+                    u" WHERE ?1 COLLATE NOCASE IN (K3, K4, K5, K6, K7, K8, K9, K10, K11, K12)"_s;
+    statement.values = {pointCode};
+    return statement;
+}
+
+PracticeStatement keySet(const QStringList& keys)
+{
+    PracticeStatement statement;
+    // One bound JSON array of keys, whose positions give the order.
+    statement.sql =
+        Columns + u" JOIN json_each(?1) AS wanted ON tab_answ.A1 = wanted.value ORDER BY wanted.key"_s;
+    statement.values = {
+        QString::fromUtf8(QJsonDocument(QJsonArray::fromStringList(keys)).toJson(QJsonDocument::Compact))};
     return statement;
 }
 

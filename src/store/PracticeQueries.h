@@ -3,6 +3,7 @@
 #include "store/PracticeStatement.h"
 
 #include <QString>
+#include <QStringList>
 
 // The three ways the chapter browser starts a practice run.
 enum class PracticeMode
@@ -18,5 +19,12 @@ namespace PracticeQueries {
 // starts with the code). fromDoubleClick: the grid's double-click, a new-question
 // set ordered without the key at the end.
 PracticeStatement chapterSet(PracticeMode mode, const QString& chapterCode, bool fromDoubleClick = false);
+
+// Every question that cites the knowledge point in one of K3..K12, whatever its
+// answered or discarded state, in the table's order.
+PracticeStatement pointSet(const QString& pointCode);
+
+// The questions of the given keys, in the order given (the hits of a search).
+PracticeStatement keySet(const QStringList& keys);
 
 } // namespace PracticeQueries

@@ -3,6 +3,7 @@
 #include "BankConnection.h"
 #include "BankSchema.h"
 #include "CodeSchemes.h"
+#include "QuestionSearch.h"
 #include "SqlGuard.h"
 #include "StatementBinding.h"
 #include "StatementReader.h"
@@ -84,6 +85,7 @@ void TDM1::open(const QString& path)
         db->exec("SELECT count(*) FROM tab_kmmc; SELECT count(*) FROM tab_answ");
         sqlite3_create_function(db->getHandle(), "percent", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                 percentFunction, nullptr, nullptr);
+        QuestionSearch::ensureIndex(*db);
         m_db = std::move(db);
     } catch (const StoreError& e) {
         m_openError = e.message();

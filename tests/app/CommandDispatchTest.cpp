@@ -66,9 +66,9 @@ void PrintTo(const WordCase& c, std::ostream* out)
 const QVector<WordCase>& wordCases()
 {
     static const QVector<WordCase> cases = {
-        {u"ksdg"_s, Busy::Yes, {}, {}},             // the catalogue window arrives with its feature
-        {u"zsd"_s, Busy::Yes, {}, {}},              // the same
-        {u"lx"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 1}, // chapter browser
+        {u"ksdg"_s, Busy::Yes, u"TfrmLawsFaGui"_s, {}}, // knowledge-point catalogue
+        {u"zsd"_s, Busy::Yes, u"TfrmLawsFaGui"_s, {}},  // the same
+        {u"lx"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 1},     // chapter browser
         {u"lx2"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 2},
         {u"lx3"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 3},
         {u"lx4"_s, Busy::Yes, u"TFrmkmmc"_s, {}, 4},

@@ -93,14 +93,17 @@ TEST_F(BuiltBank, SchemaIsTheBankSchema)
 {
     SQLite::Database fresh(":memory:", SQLite::OPEN_READWRITE);
     BankSchema::create(fresh);
-    const char* const schema =
-        "SELECT group_concat(type || ' ' || name || ': ' || sql, char(10))"
-        " FROM (SELECT * FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' ORDER BY name)";
+    const char* const schema = "SELECT group_concat(type || ' ' || name || ': ' || sql, char(10))"
+                               " FROM (SELECT * FROM sqlite_master WHERE name NOT LIKE 'sqlite_%' AND name "
+                               "NOT LIKE 'question_search%'"
+                               " ORDER BY name)";
     SQLite::Statement expected(fresh, schema);
     ASSERT_TRUE(expected.executeStep());
     EXPECT_EQ(text(schema), StatementBinding::text(expected, 0));
     // The planner's statistics ship with the bank.
     EXPECT_EQ(integer("SELECT count(*) FROM sqlite_master WHERE name = 'sqlite_stat1'"), 1);
+    // So does the search index, one entry per question.
+    EXPECT_EQ(integer("SELECT count(*) FROM question_search_key"), integer("SELECT count(*) FROM tab_answ"));
 }
 
 TEST_F(BuiltBank, ChapterCountsIncludeSubChapters)

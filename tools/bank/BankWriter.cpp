@@ -6,6 +6,7 @@
 #include "store/AnswerPage.h"
 #include "store/BankSchema.h"
 #include "store/CodeSchemes.h"
+#include "store/QuestionSearch.h"
 #include "store/SqlGuard.h"
 #include "store/StatementBinding.h"
 #include "store/StoreError.h"
@@ -78,6 +79,7 @@ void BankWriter::writeBank(const QString& out, bool overwrite) const
         writeQuestions(db);
         writePlan(db);
         writeProduct(db);
+        QuestionSearch::buildIndex(db);
     });
 }
 

@@ -23,5 +23,6 @@ private:
 // Each feature renders its own windows.
 void renderAppWindows(GalleryContext& gallery);
 void renderPracticeWindows(GalleryContext& gallery);
+void renderKnowledgeWindows(GalleryContext& gallery);
 void renderStudyWindows(GalleryContext& gallery);
 void renderExamWindows(GalleryContext& gallery);

@@ -78,6 +78,7 @@ int main(int argc, char** argv)
         GalleryContext gallery(ctx, outDir);
         renderAppWindows(gallery);
         renderPracticeWindows(gallery);
+        renderKnowledgeWindows(gallery);
         renderStudyWindows(gallery);
         renderExamWindows(gallery);
     } catch (const std::exception& e) {

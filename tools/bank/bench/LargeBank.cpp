@@ -1,10 +1,12 @@
 #include "LargeBank.h"
 
 #include "store/BankSchema.h"
+#include "store/QuestionSearch.h"
 #include "store/TDM1.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -162,6 +164,7 @@ void generate(const QString& folder)
     const QStringList codes = points(db);
     questions(db, leaves, codes);
     typesAndPapers(db);
+    QuestionSearch::buildIndex(db);
     transaction.commit();
     db.exec("ANALYZE");
 }
@@ -177,6 +180,29 @@ void leaveRunAnswers(const QString& folder, const QString& leafChapter)
     SQLite::Statement update(db, "UPDATE tab_answ SET E2_1 = 'A' WHERE A10 = ?");
     update.bind(1, leafChapter.toStdString());
     update.exec();
+}
+
+const QString& folder()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString kept = qEnvironmentVariable("VELMARIN_BENCH_FOLDER");
+        const QString where = kept.isEmpty() ? dir.path() + u'/' : kept + u'/';
+        if (kept.isEmpty() || !QFile::exists(TDM1::bankPathIn(where)))
+            generate(where);
+        return where;
+    }();
+    return path;
+}
+
+QString freshCopy()
+{
+    static QTemporaryDir copies;
+    static int next = 0;
+    const QString copy = copies.path() + u"/"_s + QString::number(++next) + u"/"_s;
+    QDir(copy).mkpath(u"data"_s);
+    QFile::copy(TDM1::bankPathIn(folder()), TDM1::bankPathIn(copy));
+    return copy;
 }
 
 } // namespace LargeBank

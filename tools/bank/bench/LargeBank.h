@@ -22,5 +22,10 @@ PracticeStatement questionsUnder(const QString& chapter);
 
 // Gives every question of a leaf chapter a run answer again, through a connection of its own.
 void leaveRunAnswers(const QString& folder, const QString& leafChapter);
+// One generated bank for the whole run; VELMARIN_BENCH_FOLDER keeps it between runs.
+const QString& folder();
+// Every benchmark works on its own copy of the generated bank, so what one
+// records does not shrink the sets another reads.
+QString freshCopy();
 
 } // namespace LargeBank
