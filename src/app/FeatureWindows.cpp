@@ -1,5 +1,8 @@
 #include "FeatureWindows.h"
 
+#include "authoring/TFrmInPut.h"
+#include "authoring/TfrmTedit.h"
+
 #include "practice/TFrmkmmc.h"
 #include "study/TFrmConfig.h"
 #include "study/TFrmEset.h"
@@ -35,6 +38,19 @@ std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner)
     if (ctx.SettingsMode == 1)
         window->applyAnswerTimeLayout();
     return window;
+}
+
+std::unique_ptr<TFrmInPut> questionEntry(AppContext& ctx, QWidget* owner, const QString& caption,
+                                         const QString& chapterCode)
+{
+    auto window = std::make_unique<TFrmInPut>(ctx, chapterCode, owner);
+    window->setCaptionText(caption);
+    return window;
+}
+
+std::unique_ptr<TfrmTedit> questionEditing(AppContext& ctx, QWidget* owner, QuestionRecord& question)
+{
+    return std::make_unique<TfrmTedit>(ctx, question, owner);
 }
 
 } // namespace FeatureWindows

@@ -5,6 +5,9 @@
 #include <memory>
 
 class AppContext;
+class TFrmInPut;
+class TfrmTedit;
+struct QuestionRecord;
 
 // The feature windows the menu opens, created with the main window as owner.
 // A factory returns nullptr while its window's feature is not part of the program yet.
@@ -16,5 +19,8 @@ std::unique_ptr<QDialog> examSettings(AppContext& ctx, QWidget* owner);   // TFr
 std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner);       // TFrmRz
 // TFrmConfig in the face SettingsMode chooses: 0 music, 1 the answer-time layout.
 std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner);
+std::unique_ptr<TFrmInPut> questionEntry(AppContext& ctx, QWidget* owner, const QString& caption,
+                                         const QString& chapterCode);
+std::unique_ptr<TfrmTedit> questionEditing(AppContext& ctx, QWidget* owner, QuestionRecord& question);
 
 } // namespace FeatureWindows

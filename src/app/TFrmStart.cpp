@@ -3,6 +3,8 @@
 #include "FeatureWindows.h"
 #include "MenuPlayer.h"
 #include "TFrmAbout.h"
+#include "authoring/TFrmInPut.h"
+#include "authoring/TfrmTedit.h"
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenInfo.h"
@@ -492,8 +494,17 @@ void TFrmStart::openSystemSettings(QWidget* owner)
         m_ctx.services.windows.run(*window);
 }
 
-int TFrmStart::openQuestionEntry(QWidget*, const QString&, const QString&)
+int TFrmStart::openQuestionEntry(QWidget* owner, const QString& caption, const QString& chapterCode)
 {
-    // Question entry (TFrmAddtm) arrives with question authoring; nothing is added until then.
-    return 0;
+    const std::unique_ptr<TFrmInPut> window =
+        FeatureWindows::questionEntry(m_ctx, owner ? owner : this, caption, chapterCode);
+    m_ctx.services.windows.run(*window);
+    return window->savedCount();
+}
+
+bool TFrmStart::openQuestionEditing(QWidget* owner, QuestionRecord& question)
+{
+    const std::unique_ptr<TfrmTedit> window =
+        FeatureWindows::questionEditing(m_ctx, owner ? owner : this, question);
+    return m_ctx.services.windows.run(*window) == QDialog::Accepted;
 }

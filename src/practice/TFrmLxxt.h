@@ -109,6 +109,7 @@ private:
     void noteClicked();
     void pointsClicked();
     void discardClicked();
+    void editClicked();
     void settingsClicked();
 
     void refreshPressedFace(int recNo);

@@ -284,7 +284,7 @@ TEST_F(PracticeWindow, aDiscardedQuestionShowsItsStateWhenShown)
     EXPECT_EQ(textOf(w, u"statusRed"_s), u"本题已被您作废！"_s);
     EXPECT_EQ(button(w, u"btnDiscard"_s)->text(), u"取消作废"_s);
     EXPECT_EQ(textOf(w, u"statusBold"_s), u"本题被您修改过"_s);
-    EXPECT_FALSE(button(w, u"btnEdit"_s)->isEnabled());
+    EXPECT_TRUE(button(w, u"btnEdit"_s)->isEnabled());
 }
 
 TEST_F(PracticeWindow, theTimeLimitEndsOnTheTickAfterTheGaugeIsFull)

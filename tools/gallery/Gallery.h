@@ -24,3 +24,4 @@ private:
 void renderAppWindows(GalleryContext& gallery);
 void renderPracticeWindows(GalleryContext& gallery);
 void renderStudyWindows(GalleryContext& gallery);
+void renderAuthoringWindows(GalleryContext& gallery);

@@ -79,6 +79,7 @@ int main(int argc, char** argv)
         renderAppWindows(gallery);
         renderPracticeWindows(gallery);
         renderStudyWindows(gallery);
+        renderAuthoringWindows(gallery);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmarin-gallery: %s\n", e.what());
         return 1;
