@@ -49,6 +49,7 @@ void TFrmInPut::buildWindow()
     m_optionCount->setObjectName(u"optionCount"_s);
     m_optionCount->setAccessibleName(u"待选答案个数"_s);
     m_optionCount->setRange(1, 7);
+    m_optionCount->setMaximumWidth(90);
     m_optionCount->setValue(5);
     m_answer = AuthoringParts::answerBox(this);
     m_typeList = new QComboBox(this);

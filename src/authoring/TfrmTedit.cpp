@@ -51,6 +51,7 @@ void TfrmTedit::buildWindow()
     m_optionCount->setObjectName(u"optionCount"_s);
     m_optionCount->setAccessibleName(u"备选个数"_s);
     m_optionCount->setRange(1, 7);
+    m_optionCount->setMaximumWidth(90);
     m_answer = AuthoringParts::answerBox(this);
     m_answer->setAccessibleName(u"答案"_s);
     m_typeList = new QComboBox(this);
@@ -70,6 +71,8 @@ void TfrmTedit::buildWindow()
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
+    m_sharedStemCaption = AuthoringParts::label(u"共用题干："_s, m_sharedStem, this);
+    texts->addWidget(m_sharedStemCaption);
     texts->addWidget(m_sharedStem, 2);
     texts->addWidget(AuthoringParts::label(u"试题内容："_s, m_stem, this));
     texts->addWidget(m_stem, 3);
@@ -128,6 +131,7 @@ void TfrmTedit::loadQuestion()
     const QString stemKey = CodeSchemes::stemKeyOf(m_question.A1);
     // Without a shared stem the question's own stem takes that space as well.
     m_sharedStem->setVisible(!stemKey.isEmpty());
+    m_sharedStemCaption->setVisible(!stemKey.isEmpty());
     if (!stemKey.isEmpty())
         m_sharedStem->setStoredText(content.sharedStem(stemKey).value_or(QString()));
     m_optionCount->setValue(m_question.A2_1);

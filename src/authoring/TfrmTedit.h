@@ -7,6 +7,7 @@
 class AppContext;
 class PointListWidget;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 class RichTextEditor;
@@ -48,6 +49,7 @@ private:
     QuestionRecord& m_question;
     QVector<TypeRow> m_types;
 
+    QLabel* m_sharedStemCaption = nullptr;
     RichTextEditor* m_sharedStem = nullptr;
     RichTextEditor* m_stem = nullptr;
     RichTextEditor* m_explanation = nullptr;

@@ -59,6 +59,11 @@ struct KeyCase
     QString next;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* out)
+{
+    *out << c.existing.size() << "_keys_to_" << c.next.toStdString();
+}
+
 class UserKeys : public ::testing::TestWithParam<KeyCase>
 {
 };

@@ -60,6 +60,11 @@ struct LimitCase
     bool accepted;
 };
 
+void PrintTo(const LimitCase& c, std::ostream* out)
+{
+    *out << c.attached << "+" << c.ticks;
+}
+
 class PickerLimit : public ::testing::TestWithParam<LimitCase>
 {
 };

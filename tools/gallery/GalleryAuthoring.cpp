@@ -10,6 +10,7 @@
 #include "store/QuestionRecord.h"
 #include "store/StatementBinding.h"
 #include "store/TDM1.h"
+#include "store/TypeTable.h"
 #include "ui/AppContext.h"
 
 #include <QComboBox>
@@ -83,8 +84,17 @@ void renderEditing(GalleryContext& g, const QString& suffix, const QString& name
     QVector<QuestionRecord> rows = dm.readQuestions({u"SELECT * FROM tab_answ WHERE A1 = ?"_s, {key}});
     if (rows.isEmpty())
         return;
+    // A subject whose type table lists the question's type.
+    const int subject = g.ctx.CurrentSubject;
+    for (int n = 1; n <= 5; ++n) {
+        for (const TypeTable::Row& type : TypeTable(dm, n).rows()) {
+            if (type.A1 == rows[0].A13)
+                g.ctx.CurrentSubject = n;
+        }
+    }
     TfrmTedit window(g.ctx, rows[0]);
     g.save(window, name + suffix);
+    g.ctx.CurrentSubject = subject;
 }
 
 void renderPicker(GalleryContext& g)
