@@ -4,6 +4,7 @@
 #include "TFrmSelectFG.h"
 
 #include "platform/ModalRunner.h"
+#include "store/StoreError.h"
 #include "ui/AppContext.h"
 
 #include <QLabel>
@@ -62,6 +63,12 @@ QLabel* hint(QWidget* parent)
     label->setObjectName(u"pointHint"_s);
     label->setStyleSheet(u"color: #8a8f96;"_s);
     return label;
+}
+
+QString saveFailure(const std::exception& error)
+{
+    const auto* store = dynamic_cast<const StoreError*>(&error);
+    return u"保存试题出现错误！\n"_s + (store ? store->message() : QString::fromUtf8(error.what()));
 }
 
 void pickPoints(AppContext& ctx, QWidget* owner, int mode, PointListWidget& list)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <exception>
+
 class AppContext;
 class PointListWidget;
 class QLabel;
@@ -20,6 +22,9 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 QLineEdit* answerBox(QWidget* parent);
 // "点击“Delete”键可以删除考点" under the point list.
 QLabel* hint(QWidget* parent);
+
+// "保存试题出现错误！" with the reason on the next line.
+QString saveFailure(const std::exception& error);
 
 // "添加考点": the picker in the given mode; each ticked point not yet in the
 // list is appended, judged by itself.

@@ -9,7 +9,6 @@
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
 #include "store/CodeSchemes.h"
-#include "store/StoreError.h"
 #include "store/TDM1.h"
 #include "ui/AppActions.h"
 #include "ui/AppContext.h"
@@ -223,9 +222,9 @@ void TFrmInPut::save()
         if (!m_explanation->isBlank())
             question.explanation = m_explanation->storedText();
         m_entry.save(question);
-    } catch (const StoreError& e) {
+    } catch (const std::exception& e) {
         // Nothing was written; what the user typed stays for another try.
-        prompts.systemMessage(Prompts::Icon::Warning, u"提示"_s, u"保存试题出现错误！\n"_s + e.message(),
+        prompts.systemMessage(Prompts::Icon::Warning, u"提示"_s, AuthoringParts::saveFailure(e),
                               Prompts::Buttons::Ok);
         return;
     }

@@ -12,7 +12,6 @@
 #include "store/QuestionEditor.h"
 #include "store/QuestionEntry.h"
 #include "store/QuestionRecord.h"
-#include "store/StoreError.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 #include "ui/BusyCursor.h"
@@ -205,9 +204,9 @@ void TfrmTedit::save()
     changes.points = m_points->codes();
     try {
         QuestionEditor(m_ctx.dm).save(m_question, changes);
-    } catch (const StoreError& e) {
+    } catch (const std::exception& e) {
         m_ctx.services.prompts.systemMessage(Prompts::Icon::Warning, u"提示"_s,
-                                             u"保存试题出现错误！\n"_s + e.message(), Prompts::Buttons::Ok);
+                                             AuthoringParts::saveFailure(e), Prompts::Buttons::Ok);
         return;
     }
     accept();
