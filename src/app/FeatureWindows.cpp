@@ -2,6 +2,8 @@
 
 #include "TFrmAbout.h"
 
+#include "authoring/TFrmInPut.h"
+#include "authoring/TfrmTedit.h"
 #include "exam/Tfrmchart.h"
 #include "knowledge/TfrmLawsFaGui.h"
 #include "platform/QtFileDialogs.h"
@@ -57,6 +59,19 @@ std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner)
 std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner)
 {
     return std::make_unique<TFrmAbout>(ctx, owner);
+}
+
+std::unique_ptr<TFrmInPut> questionEntry(AppContext& ctx, QWidget* owner, const QString& caption,
+                                         const QString& chapterCode)
+{
+    auto window = std::make_unique<TFrmInPut>(ctx, chapterCode, owner);
+    window->setCaptionText(caption);
+    return window;
+}
+
+std::unique_ptr<TfrmTedit> questionEditing(AppContext& ctx, QWidget* owner, QuestionRecord& question)
+{
+    return std::make_unique<TfrmTedit>(ctx, question, owner);
 }
 
 } // namespace FeatureWindows

@@ -5,6 +5,9 @@
 #include <memory>
 
 class AppContext;
+class TFrmInPut;
+class TfrmTedit;
+struct QuestionRecord;
 
 // The feature windows the menu opens, created with the main window as owner.
 // A factory returns nullptr while its window's feature is not part of the program yet.
@@ -20,5 +23,8 @@ std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner);
 // Tfrmchart, printing on the system's printers and saving through the system's dialog.
 std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner);
 std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner); // TFrmAbout
+std::unique_ptr<TFrmInPut> questionEntry(AppContext& ctx, QWidget* owner, const QString& caption,
+                                         const QString& chapterCode);
+std::unique_ptr<TfrmTedit> questionEditing(AppContext& ctx, QWidget* owner, QuestionRecord& question);
 
 } // namespace FeatureWindows

@@ -2,6 +2,8 @@
 
 #include "FeatureWindows.h"
 #include "MenuPlayer.h"
+#include "authoring/TFrmInPut.h"
+#include "authoring/TfrmTedit.h"
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenInfo.h"
@@ -330,8 +332,17 @@ void TFrmStart::openSystemSettings(QWidget* owner)
     TFrmConfig::openMusicSettings(m_ctx, owner ? owner : this);
 }
 
-int TFrmStart::openQuestionEntry(QWidget*, const QString&, const QString&)
+int TFrmStart::openQuestionEntry(QWidget* owner, const QString& caption, const QString& chapterCode)
 {
-    // Question entry (TFrmAddtm) arrives with question authoring; nothing is added until then.
-    return 0;
+    const std::unique_ptr<TFrmInPut> window =
+        FeatureWindows::questionEntry(m_ctx, owner ? owner : this, caption, chapterCode);
+    m_ctx.services.windows.run(*window);
+    return window->savedCount();
+}
+
+bool TFrmStart::openQuestionEditing(QWidget* owner, QuestionRecord& question)
+{
+    const std::unique_ptr<TfrmTedit> window =
+        FeatureWindows::questionEditing(m_ctx, owner ? owner : this, question);
+    return m_ctx.services.windows.run(*window) == QDialog::Accepted;
 }

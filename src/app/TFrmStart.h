@@ -60,6 +60,7 @@ public:
     void SetVolumeLevel(int level) override;
     void openSystemSettings(QWidget* owner) override;
     int openQuestionEntry(QWidget* owner, const QString& caption, const QString& chapterCode) override;
+    bool openQuestionEditing(QWidget* owner, QuestionRecord& question) override;
 
 Q_SIGNALS:
     // The show step found today's log at 24 hours or more: the program ends once the step is done.

@@ -248,8 +248,6 @@ QWidget* TFrmLxxt::buildButtonRow()
     m_edit = makeButton(u"修改本题"_s, u"btnEdit"_s);
     m_close = makeButton(u"关闭"_s, u"btnClose"_s);
     m_view->setAnswerButton(m_answer);
-    // Editing a question belongs to a later version of the program.
-    m_edit->setEnabled(false);
     m_edit->setVisible(m_variant.editButton);
     connect(m_previous, &QPushButton::clicked, this, &TFrmLxxt::previousQuestion);
     connect(m_next, &QPushButton::clicked, this, &TFrmLxxt::nextQuestion);
@@ -258,6 +256,7 @@ QWidget* TFrmLxxt::buildButtonRow()
     connect(m_answer, &QPushButton::clicked, this, &TFrmLxxt::answerClicked);
     connect(m_points, &QPushButton::clicked, this, &TFrmLxxt::pointsClicked);
     connect(m_discard, &QPushButton::clicked, this, &TFrmLxxt::discardClicked);
+    connect(m_edit, &QPushButton::clicked, this, &TFrmLxxt::editClicked);
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
@@ -582,6 +581,23 @@ void TFrmLxxt::discardClicked()
             m_discard->setText(m_variant.discardCaption);
         }
     });
+}
+
+// The time limit waits while the question is edited and goes on however the editing ends.
+void TFrmLxxt::editClicked()
+{
+    QuestionRecord* row = currentRecord();
+    if (!row || !m_ctx.actions)
+        return;
+    const bool timing = m_timeLimit.isActive();
+    m_timeLimit.stop();
+    guarded([&] {
+        if (m_ctx.actions->openQuestionEditing(this, *row))
+            m_boldStatus->setText(u"本题被您修改过"_s);
+    });
+    // A limit that had already run out is not announced a second time.
+    if (timing)
+        m_timeLimit.start();
 }
 
 void TFrmLxxt::settingsClicked()

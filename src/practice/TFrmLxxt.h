@@ -110,6 +110,7 @@ private:
     void noteClicked();
     void pointsClicked();
     void discardClicked();
+    void editClicked();
     void settingsClicked();
 
     void refreshPressedFace(int recNo);

@@ -159,9 +159,7 @@ QWidget* TFrmkmmc::buildBoard()
     auto* entry = makeButton(u"试题录入"_s, u"btnQuestionEntry"_s);
     auto* settings = makeButton(u"设置"_s, u"btnSettings"_s);
     auto* close = makeButton(u"关闭"_s, u"btnClose"_s);
-    // Question entry comes with a later version of the program.
-    entry->setEnabled(false);
-    entry->setToolTip(u"试题录入将在后续版本提供"_s);
+    connect(entry, &QPushButton::clicked, this, &TFrmkmmc::questionEntry);
     connect(practiceNew, &QPushButton::clicked, this, [this] { startPractice(PracticeMode::NewQuestions); });
     connect(practiceWrong, &QPushButton::clicked, this,
             [this] { startPractice(PracticeMode::WrongQuestions); });
@@ -324,6 +322,39 @@ bool TFrmkmmc::runPractice(PracticeMode mode, bool fromDoubleClick)
     QWidget::setVisible(false);
     m_ctx.services.windows.run(*practice);
     return true;
+}
+
+void TFrmkmmc::questionEntry()
+{
+    const QModelIndex current = m_grid->selectionModel()->currentIndex();
+    if (!current.isValid() || !m_ctx.actions)
+        return;
+    const ChapterTableModel::Chapter chapter = m_model->chapter(current.row());
+    Prompts& prompts = m_ctx.services.prompts;
+    if (CodeSchemes::isSubjectLevel(chapter.C1)) {
+        prompts.systemMessage(Prompts::Icon::Information, u"提示"_s, u"请选择具体章节目录！"_s,
+                              Prompts::Buttons::Ok);
+        return;
+    }
+    bool failed = false;
+    int added = 0;
+    try {
+        added = m_ctx.actions->openQuestionEntry(this, u"试题录入 ["_s + chapter.C2 + u"]"_s, chapter.C1);
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    // In every case the new counts show, and the board adds what was entered.
+    try {
+        m_model->refresh();
+        applyColumnWidths();
+        selectRow(m_model->rowOfCode(chapter.C1));
+        m_totalQuestions->setText(QString::number(m_totalQuestions->text().toLongLong() + added));
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    if (failed)
+        prompts.systemMessage(Prompts::Icon::Warning, u"提示"_s, u"录入试题后出现异常!"_s,
+                              Prompts::Buttons::Ok);
 }
 
 void TFrmkmmc::showEmptySetMessage(PracticeMode mode, bool fromDoubleClick)

@@ -46,6 +46,8 @@ private:
     // False when the program is ending and the browser has closed.
     bool runPractice(PracticeMode mode, bool fromDoubleClick);
     void showEmptySetMessage(PracticeMode mode, bool fromDoubleClick);
+    // "试题录入" for the selected leaf chapter.
+    void questionEntry();
 
     AppContext& m_ctx;
     ChapterTableModel* m_model = nullptr;

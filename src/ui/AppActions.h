@@ -3,6 +3,7 @@
 #include <QString>
 
 class QWidget;
+struct QuestionRecord;
 
 // What the main window offers the feature windows: background music and the
 // windows that one feature opens from another.
@@ -18,4 +19,6 @@ public:
     virtual void openSystemSettings(QWidget* owner) = 0;
     // Question entry for a leaf chapter; returns the number of questions added.
     virtual int openQuestionEntry(QWidget* owner, const QString& caption, const QString& chapterCode) = 0;
+    // Question editing of the question shown in practice; true when the changes were saved.
+    virtual bool openQuestionEditing(QWidget* owner, QuestionRecord& question) = 0;
 };

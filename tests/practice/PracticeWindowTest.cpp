@@ -284,7 +284,11 @@ TEST_F(PracticeWindow, aDiscardedQuestionShowsItsStateWhenShown)
     EXPECT_EQ(textOf(w, u"statusRed"_s), u"本题已被您作废！"_s);
     EXPECT_EQ(button(w, u"btnDiscard"_s)->text(), u"取消作废"_s);
     EXPECT_EQ(textOf(w, u"statusBold"_s), u"本题被您修改过"_s);
-    EXPECT_FALSE(button(w, u"btnEdit"_s)->isEnabled());
+    EXPECT_TRUE(button(w, u"btnEdit"_s)->isEnabled());
+    // "修改本题" with the editing cancelled: the time limit goes on.
+    click(w, u"btnEdit"_s);
+    EXPECT_EQ(c.actions.editsOpened, 1);
+    EXPECT_TRUE(w.timeLimitRunning());
 }
 
 TEST_F(PracticeWindow, theTimeLimitEndsOnTheTickAfterTheGaugeIsFull)

@@ -26,3 +26,4 @@ void renderPracticeWindows(GalleryContext& gallery);
 void renderKnowledgeWindows(GalleryContext& gallery);
 void renderStudyWindows(GalleryContext& gallery);
 void renderExamWindows(GalleryContext& gallery);
+void renderAuthoringWindows(GalleryContext& gallery);

@@ -3,6 +3,7 @@
 #include "store/AnswerRecorder.h"
 #include "store/BankSchema.h"
 #include "store/QuestionRecord.h"
+#include "store/StatementBinding.h"
 #include "store/TDM1.h"
 
 #include <QDir>
@@ -102,6 +103,15 @@ void recordProgress(TDM1& dm)
         recorder.record(row, i % 4 == 3 ? row.A2 + u"X"_s : row.A2);
     }
     dm.CloseStudyRun(u"0:42:15"_s);
+}
+
+QString firstText(TDM1& dm, const QString& sql, const QString& value)
+{
+    SQLite::Database bank(TDM1::bankPathIn(dm.ProgramFolder()).toStdString(), SQLite::OPEN_READONLY);
+    SQLite::Statement query(bank, sql.toStdString());
+    if (!value.isNull())
+        StatementBinding::bindText(query, 1, value);
+    return query.executeStep() ? StatementBinding::text(query, 0) : QString();
 }
 
 } // namespace GalleryBank

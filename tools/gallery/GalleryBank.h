@@ -13,5 +13,7 @@ namespace GalleryBank {
 bool prepareFolder(const QString& folder, QString* error);
 // Records some progress: answers of a few questions and one closed run.
 void recordProgress(TDM1& dm);
+// The first column of the first row a statement finds, or empty; read through a connection of its own.
+QString firstText(TDM1& dm, const QString& sql, const QString& value = {});
 
 } // namespace GalleryBank

@@ -1,4 +1,5 @@
 #include "Gallery.h"
+#include "GalleryBank.h"
 
 #include "knowledge/TFrmRuleLxxt.h"
 #include "knowledge/TfrmLawDetail.h"
@@ -7,7 +8,6 @@
 #include "question/AnswerPad.h"
 #include "question/QuestionView.h"
 #include "store/PracticeQueries.h"
-#include "store/StatementBinding.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 
@@ -15,30 +15,16 @@
 #include <QCoreApplication>
 #include <QListWidget>
 #include <QTableWidget>
-#include <SQLiteCpp/Database.h>
-#include <SQLiteCpp/Statement.h>
-
-#include <SQLiteCpp/Statement.h>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The first column of the first row a statement finds, or empty; read through a connection of its own.
-QString firstText(TDM1& dm, const QString& sql, const QString& value = {})
-{
-    SQLite::Database bank(TDM1::bankPathIn(dm.ProgramFolder()).toStdString(), SQLite::OPEN_READONLY);
-    SQLite::Statement query(bank, sql.toStdString());
-    if (!value.isNull())
-        StatementBinding::bindText(query, 1, value);
-    return query.executeStep() ? StatementBinding::text(query, 0) : QString();
-}
-
 // The catalogue, one node opened (the node with the most questions), and its key points.
 void renderCatalogue(GalleryContext& g, const QString& suffix)
 {
-    const QString node =
-        firstText(g.ctx.dm, u"SELECT id FROM tab_fgmc WHERE length(id) = 6 ORDER BY q DESC, bh LIMIT 1"_s);
+    const QString node = GalleryBank::firstText(
+        g.ctx.dm, u"SELECT id FROM tab_fgmc WHERE length(id) = 6 ORDER BY q DESC, bh LIMIT 1"_s);
     TfrmLawsFaGui catalogue(g.ctx);
     catalogue.show();
     const int row = int(catalogue.nodeCodes().indexOf(node));
@@ -60,10 +46,12 @@ void renderCatalogue(GalleryContext& g, const QString& suffix)
 void renderPointPractice(GalleryContext& g, const QString& suffix)
 {
     TDM1& dm = g.ctx.dm;
-    const QString point = firstText(dm, u"SELECT ftid FROM tab_rule ORDER BY q DESC, ftid LIMIT 1"_s);
+    const QString point =
+        GalleryBank::firstText(dm, u"SELECT ftid FROM tab_rule ORDER BY q DESC, ftid LIMIT 1"_s);
     if (point.isEmpty())
         return;
-    const QString sn = firstText(dm, u"SELECT sn FROM tab_rule WHERE ftid = ?"_s, point).trimmed();
+    const QString sn =
+        GalleryBank::firstText(dm, u"SELECT sn FROM tab_rule WHERE ftid = ?"_s, point).trimmed();
     g.ctx.PracticeQuery = PracticeQueries::pointSet(point);
     TFrmRuleLxxt window(g.ctx);
     window.setWindowTitle(QString());

@@ -81,6 +81,7 @@ int main(int argc, char** argv)
         renderKnowledgeWindows(gallery);
         renderStudyWindows(gallery);
         renderExamWindows(gallery);
+        renderAuthoringWindows(gallery);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "velmarin-gallery: %s\n", e.what());
         return 1;
