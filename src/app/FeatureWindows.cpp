@@ -2,6 +2,7 @@
 
 #include "TFrmAbout.h"
 
+#include "exam/TFrmCheck.h"
 #include "exam/Tfrmchart.h"
 #include "knowledge/TfrmLawsFaGui.h"
 #include "platform/QtFileDialogs.h"
@@ -52,6 +53,11 @@ std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner)
 {
     return std::make_unique<Tfrmchart>(ctx, std::make_unique<QtPrinters>(), std::make_unique<QtFileDialogs>(),
                                        owner);
+}
+
+std::unique_ptr<QDialog> paperList(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmCheck>(ctx, owner);
 }
 
 std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner)

@@ -85,7 +85,7 @@ const QVector<WordCase>& wordCases()
         {u"help"_s, Busy::No, {}, u"htm/help.htm"_s},
         {u"about"_s, Busy::No, u"TFrmAbout"_s, {}},
         {u"quit"_s, Busy::No, {}, {}}, // tested on its own below
-        {u"cj"_s, Busy::Yes, {}, {}},  // paper list: arrives with its feature
+        {u"cj"_s, Busy::Yes, u"TFrmCheck"_s, {}},
         {u"mnks"_s, Busy::No, {}, {}, 0, 1},
         {u"mnks2"_s, Busy::No, {}, {}, 0, 2},
         {u"mnks3"_s, Busy::No, {}, {}, 0, 3},
