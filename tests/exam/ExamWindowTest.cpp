@@ -197,8 +197,9 @@ TEST(ExamWindow, HandInOutcomes)
         EXPECT_EQ(t.prompts.last().text, u"你还有10道题未做，确定要交卷吗？"_s) << c.button;
         EXPECT_EQ(exam->ExamMode(), c.mode) << c.button;
         EXPECT_EQ(t.tableExists(table), c.paperKept) << c.button;
-        if (c.button == 1)
+        if (c.button == 1) {
             EXPECT_EQ(exam->PaperScore(), 0);
+        }
     }
 }
 
@@ -209,8 +210,9 @@ TEST(ExamWindow, AHundredUnansweredQuestionsAreDroppedUnasked)
     t.chapters(u"100102"_s);
     for (int i = 0; i < 40; ++i)
         t.bank.question(u"M%1"_s.arg(i, 2, 10, QChar(u'0')), u"100102"_s, 65, u"AB"_s);
+    t.chapters(u"200101"_s);
     for (int i = 0; i < 30; ++i)
-        t.bank.question(u"P%1"_s.arg(i, 2, 10, QChar(u'0')), u"100101"_s, 66, u"A"_s);
+        t.bank.question(u"P%1"_s.arg(i, 2, 10, QChar(u'0')), i < 15 ? u"100101"_s : u"200101"_s, 66, u"A"_s);
     auto exam = t.newExam();
     ASSERT_EQ(exam->rows().size(), 100);
     const QString table = t.paperTable();
