@@ -4,6 +4,7 @@
 
 #include "authoring/TFrmInPut.h"
 #include "authoring/TfrmTedit.h"
+#include "exam/TFrmCheck.h"
 #include "exam/Tfrmchart.h"
 #include "knowledge/TfrmLawsFaGui.h"
 #include "platform/QtFileDialogs.h"
@@ -54,6 +55,11 @@ std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner)
 {
     return std::make_unique<Tfrmchart>(ctx, std::make_unique<QtPrinters>(), std::make_unique<QtFileDialogs>(),
                                        owner);
+}
+
+std::unique_ptr<QDialog> paperList(AppContext& ctx, QWidget* owner)
+{
+    return std::make_unique<TFrmCheck>(ctx, owner);
 }
 
 std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner)

@@ -22,7 +22,8 @@ std::unique_ptr<QDialog> studyLog(AppContext& ctx, QWidget* owner);       // TFr
 std::unique_ptr<QDialog> systemSettings(AppContext& ctx, QWidget* owner);
 // Tfrmchart, printing on the system's printers and saving through the system's dialog.
 std::unique_ptr<QDialog> chart(AppContext& ctx, QWidget* owner);
-std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner); // TFrmAbout
+std::unique_ptr<QDialog> paperList(AppContext& ctx, QWidget* owner); // TFrmCheck
+std::unique_ptr<QDialog> about(AppContext& ctx, QWidget* owner);     // TFrmAbout
 std::unique_ptr<TFrmInPut> questionEntry(AppContext& ctx, QWidget* owner, const QString& caption,
                                          const QString& chapterCode);
 std::unique_ptr<TfrmTedit> questionEditing(AppContext& ctx, QWidget* owner, QuestionRecord& question);

@@ -4,6 +4,7 @@
 #include "MenuPlayer.h"
 #include "authoring/TFrmInPut.h"
 #include "authoring/TfrmTedit.h"
+#include "exam/MockExam.h"
 #include "platform/ModalRunner.h"
 #include "platform/Prompts.h"
 #include "platform/ScreenInfo.h"
@@ -109,7 +110,7 @@ const QVector<TFrmStart::Command>& TFrmStart::commandTable()
         {u"help"_s, Busy::No, page(u"htm/help.htm"_s)},
         {u"about"_s, Busy::No, window(&FeatureWindows::about)},
         {u"quit"_s, Busy::No, &TFrmStart::quit},
-        {u"cj"_s, Busy::Yes, arrivesWithItsFeature},
+        {u"cj"_s, Busy::Yes, window(&FeatureWindows::paperList)},
         {u"mnks"_s, Busy::No, exam(1)},
         {u"mnks2"_s, Busy::No, exam(2)},
         {u"mnks3"_s, Busy::No, exam(3)},
@@ -290,9 +291,7 @@ void TFrmStart::openSettings(int mode)
 
 void TFrmStart::mnks(int subject)
 {
-    // Paper generation and the exam window (TFrmExam) arrive with the mock exam; the
-    // subject is set again when that window returns, since the exam may switch it.
-    m_ctx.CurrentSubject = subject;
+    MockExam::mnks(m_ctx, this, subject);
 }
 
 void TFrmStart::quit()

@@ -15,6 +15,11 @@ QStringList ButtonFaces::numberFaceFiles()
             u"voskno.bmp"_s, u"voskdw_r.bmp"_s, u"voskdw_w.bmp"_s};
 }
 
+QStringList ButtonFaces::examFaceFiles()
+{
+    return numberFaceFiles() << u"voskover.bmp"_s;
+}
+
 QStringList ButtonFaces::typeFaceFiles()
 {
     return {u"vosktxup.bmp"_s, u"vosktxdw.bmp"_s};

@@ -16,6 +16,8 @@ public:
     // The number buttons' six faces and the type buttons' two.
     static QStringList numberFaceFiles();
     static QStringList typeFaceFiles();
+    // The exam's seven: the number faces and "voskover.bmp" for an answered question.
+    static QStringList examFaceFiles();
 
     // Reads every file; throws MissingPicture, naming the first one that cannot be read.
     void load(const QString& programFolder, const QStringList& files);

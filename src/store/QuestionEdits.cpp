@@ -47,6 +47,13 @@ void QuestionEdits::undiscard(QuestionRecord& row, const QString& table)
     row.F1 = 0;
 }
 
+void QuestionEdits::undiscardPaperRow(QuestionRecord& row, const QString& paperTable)
+{
+    update(paperTable, u"F1 = ?, E2 = ?"_s, row.A1, {0, u""_s});
+    row.F1 = 0;
+    row.E2.clear();
+}
+
 void QuestionEdits::markTimedOut(QuestionRecord& row, const QString& table)
 {
     update(table, u"csbs = ?"_s, row.A1, {u"Y"_s});

@@ -22,6 +22,8 @@ public:
     void discard(QuestionRecord& row, const QString& table = QStringLiteral("tab_answ"));
     // f1 := 0; the stored answer keeps "zero".
     void undiscard(QuestionRecord& row, const QString& table = QStringLiteral("tab_answ"));
+    // A paper row taken back: f1 := 0 and its stored answer e2 cleared, as the paper never held "zero".
+    void undiscardPaperRow(QuestionRecord& row, const QString& paperTable);
     // csbs := "Y": the practice time limit ran out on the question.
     void markTimedOut(QuestionRecord& row, const QString& table = QStringLiteral("tab_answ"));
     // A14 := note, stored exactly as typed.

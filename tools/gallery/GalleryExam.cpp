@@ -1,10 +1,16 @@
 #include "Gallery.h"
 
 #include "exam/ChartCanvas.h"
+#include "exam/TFrmCheck.h"
+#include "exam/TFrmExam.h"
 #include "exam/Tfrmchart.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
 #include "platform/Printers.h"
+#include "store/ExamAnswerRecorder.h"
+#include "store/PaperGenerator.h"
+#include "store/PaperMarking.h"
+#include "store/PaperTable.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 
@@ -71,6 +77,57 @@ void renderChart(GalleryContext& g, const QString& layoutMode, Tfrmchart::ChartT
     g.ctx.LayoutMode = savedLayout;
 }
 
+// A paper of subject 1 with every third question answered, two of them wrong.
+PaperGenerator::Paper answeredPaper(GalleryContext& g)
+{
+    const PaperGenerator::Paper paper = PaperGenerator(g.ctx.dm).generate(1);
+    ExamAnswerRecorder recorder(g.ctx.dm, paper.A1);
+    QVector<QuestionRecord> rows = PaperTable(g.ctx.dm, paper.A1).rows();
+    for (int i = 0; i < rows.size(); i += 3)
+        recorder.record(rows[i], i % 9 == 3 ? u"Z"_s : rows[i].A2, 600 + i * 20);
+    return paper;
+}
+
+void renderExam(GalleryContext& g, const PaperGenerator::Paper& paper, const QString& layoutMode,
+                const QString& mode, const QString& name, bool pause = false)
+{
+    const QString savedLayout = g.ctx.LayoutMode;
+    g.ctx.LayoutMode = layoutMode;
+    TFrmExam window(g.ctx);
+    const bool old = mode == u"old"_s;
+    window.PreparePaper(paper.A1, paper.A3, mode, old ? 38 : 0, old ? u"1:12:40"_s : u"0:00:00"_s);
+    window.setResumedSeconds(1723);
+    window.OpenPaper();
+    window.show();
+    window.findChild<QAbstractButton*>(u"questionButton4"_s)->click();
+    if (pause)
+        window.findChild<QAbstractButton*>(u"btnPause"_s)->click();
+    g.save(window, name);
+    g.ctx.LayoutMode = savedLayout;
+}
+
+void renderExamRun(GalleryContext& g)
+{
+    const PaperGenerator::Paper paper = answeredPaper(g);
+    for (const QString& layout : {u"1024"_s, u"800"_s}) {
+        const QString suffix = layout == u"800" ? u"-800"_s : QString();
+        renderExam(g, paper, layout, u"new"_s, u"TFrmExam-new"_s + suffix);
+        renderExam(g, paper, layout, u"new"_s, u"TFrmExam-paused"_s + suffix, true);
+    }
+    PaperMarking(g.ctx.dm).MarkPaper(paper.A1, 1, u"1:12:40"_s);
+    for (const QString& layout : {u"1024"_s, u"800"_s})
+        renderExam(g, paper, layout, u"old"_s,
+                   u"TFrmExam-old"_s + (layout == u"800" ? u"-800"_s : QString()));
+    for (const QString& layout : {u"1024"_s, u"800"_s}) {
+        const QString savedLayout = g.ctx.LayoutMode;
+        g.ctx.LayoutMode = layout;
+        TFrmCheck list(g.ctx);
+        list.show();
+        g.save(list, u"TFrmCheck"_s + (layout == u"800" ? u"-800"_s : QString()));
+        g.ctx.LayoutMode = savedLayout;
+    }
+}
+
 } // namespace
 
 void renderExamWindows(GalleryContext& g)
@@ -85,6 +142,7 @@ void renderExamWindows(GalleryContext& g)
         {Tfrmchart::Progress, u"progress"_s},
         {Tfrmchart::Curve, u"curve"_s},
     };
+    renderExamRun(g);
     logSomeWeeks(g);
     for (const auto& chart : charts) {
         for (const QString& layout : {u"1024"_s, u"800"_s}) {

@@ -63,6 +63,7 @@ QVector<Picture> practicePictures()
     const Face up{QColor(0xff, 0xff, 0xff), Theme::Paper.darker(103), Theme::PanelEdge, 1};
     const QColor rightTint(0xd4, 0xec, 0xd8);
     const QColor wrongTint(0xf6, 0xd7, 0xd3);
+    const QColor answeredTint(0xd6, 0xe4, 0xf0);
     return {
         {u"voskup.bmp"_s,
          [=] {
@@ -87,6 +88,10 @@ QVector<Picture> practicePictures()
         {u"voskdw_w.bmp"_s,
          [] {
              return paintFace(NumberSize, pressed(Theme::Wrong));
+         }},
+        {u"voskover.bmp"_s,
+         [=] {
+             return paintFace(NumberSize, released(answeredTint, Theme::Accent));
          }},
         {u"vosktxup.bmp"_s,
          [=] {
