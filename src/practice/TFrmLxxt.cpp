@@ -24,6 +24,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -248,6 +249,9 @@ QWidget* TFrmLxxt::buildButtonRow()
     m_edit = makeButton(u"修改本题"_s, u"btnEdit"_s);
     m_close = makeButton(u"关闭"_s, u"btnClose"_s);
     m_view->setAnswerButton(m_answer);
+    giveShortcut(*m_finish, QKeySequence(Qt::CTRL | Qt::Key_Return));
+    giveShortcut(*m_answer, QKeySequence(Qt::CTRL | Qt::Key_D));
+    giveShortcut(*m_note, QKeySequence(Qt::CTRL | Qt::Key_B));
     m_edit->setVisible(m_variant.editButton);
     connect(m_previous, &QPushButton::clicked, this, &TFrmLxxt::previousQuestion);
     connect(m_next, &QPushButton::clicked, this, &TFrmLxxt::nextQuestion);
@@ -645,12 +649,17 @@ void TFrmLxxt::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
-    // A stray Escape does not end the run; "关闭" does.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
     FramelessDialog::keyPressEvent(event);
+}
+
+// A stray Escape does not end the run; "关闭" does.
+void TFrmLxxt::escapePressed() {}
+
+// The caption stays as it is; the tooltip tells the key.
+void TFrmLxxt::giveShortcut(QPushButton& button, const QKeySequence& keys)
+{
+    button.setShortcut(keys);
+    button.setToolTip(button.text() + u"（"_s + keys.toString(QKeySequence::NativeText) + u"）"_s);
 }
 
 // ---- helpers ------------------------------------------------------------------------------------

@@ -16,6 +16,7 @@ class QGridLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QKeySequence;
 class QuestionView;
 
 // The practice window "练习新题": one run over the set the chapter browser chose.
@@ -80,6 +81,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void escapePressed() override;
 
 private:
     void buildWindow();
@@ -88,6 +90,7 @@ private:
     QWidget* buildTimerCard(QWidget* parent);
     QWidget* buildButtonRow();
     QPushButton* makeButton(const QString& caption, const QString& name);
+    static void giveShortcut(QPushButton& button, const QKeySequence& keys);
     void addTypeButton(int type, const QString& caption, bool enabled, const QPixmap& up,
                        const QPixmap& down);
 

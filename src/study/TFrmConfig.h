@@ -39,6 +39,9 @@ public Q_SLOTS:
     void epFocusButton3Click();
     void done(int result) override;
 
+protected:
+    void escapePressed() override { epFocusButton3Click(); }
+
 private:
     void buildMusicPart();
     void buildAnswerTimePart();

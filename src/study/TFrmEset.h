@@ -22,6 +22,9 @@ public Q_SLOTS:
     void suiNumberEdit1Change();
     void suiButton2Click();
 
+protected:
+    void escapePressed() override { suiButton2Click(); }
+
 private:
     void buildControls();
     void FormShow();

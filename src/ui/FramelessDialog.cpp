@@ -1,14 +1,19 @@
 #include "FramelessDialog.h"
 
+#include "KeyboardNavigation.h"
 #include "Theme.h"
 #include "WindowPlacement.h"
 
+#include <QAbstractButton>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 FramelessDialog::FramelessDialog(const ScreenInfo& screen, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), m_screen(screen)
-{}
+{
+    KeyboardNavigation::install(*this);
+}
 
 void FramelessDialog::setBackground(const QPixmap& picture)
 {
@@ -19,6 +24,30 @@ void FramelessDialog::setBackground(const QPixmap& picture)
 void FramelessDialog::setBackgroundFile(const QString& path)
 {
     setBackground(QPixmap(path));
+}
+
+void FramelessDialog::escapePressed()
+{
+    reject();
+}
+
+void FramelessDialog::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_Escape && modifiers == Qt::NoModifier) {
+        event->accept();
+        escapePressed();
+        return;
+    }
+    auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && modifiers == Qt::NoModifier && button &&
+        button->isEnabled()) {
+        event->accept();
+        button->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FramelessDialog::showEvent(QShowEvent* event)

@@ -7,6 +7,8 @@ class ScreenInfo;
 
 // The program's feature windows: borderless, drawn over a background picture,
 // centred on the desktop, and moved by dragging anywhere on the background.
+// Usable by keyboard alone: see KeyboardNavigation; Enter presses the focused button and
+// Escape closes the window through escapePressed().
 class FramelessDialog : public QDialog
 {
     Q_OBJECT
@@ -21,6 +23,11 @@ public:
     const ScreenInfo& screenInfo() const { return m_screen; }
 
 protected:
+    // Escape closes the window the way its own close button does; a window that saves or
+    // asks on closing routes this to the same function, one that must stay open does nothing.
+    virtual void escapePressed();
+
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -321,3 +321,20 @@ TEST_F(Catalogue, CountersAfterAPointPracticeAreShownOnReturn)
 }
 
 } // namespace
+
+// By keyboard alone: Enter on a row opens the node, Tab leaves the grid, Escape closes.
+TEST_F(Catalogue, EnterOpensTheNodeAndEscapeClosesTheCatalogue)
+{
+    TfrmLawsFaGui& w = open();
+    w.grid()->setFocus();
+    w.grid()->setCurrentCell(rowOf(u"02"_s), 0);
+    QTest::keyClick(w.grid(), Qt::Key_Tab);
+    EXPECT_NE(w.focusWidget(), w.grid());
+    w.grid()->setFocus();
+    w.grid()->setCurrentCell(rowOf(Node), 0);
+    QTest::keyClick(w.grid(), Qt::Key_Return);
+    ASSERT_NE(w.pane(), nullptr);
+    EXPECT_EQ(w.titleLine()->text(), u"流转税"_s);
+    QTest::keyClick(w.focusWidget() ? w.focusWidget() : &w, Qt::Key_Escape);
+    EXPECT_FALSE(w.isVisible());
+}

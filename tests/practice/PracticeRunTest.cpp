@@ -4,9 +4,13 @@
 #include "practice/TFrmLxxt.h"
 #include "practice/TFrmkmmc.h"
 #include "question/AnswerPad.h"
+#include "question/FaceButton.h"
 #include "question/QuestionView.h"
+#include "ui/Theme.h"
 
+#include <QApplication>
 #include <QTableView>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -71,4 +75,94 @@ TEST(PracticeRun, answersReachTheBrowserAndTheBank)
     EXPECT_EQ(c.bank.text(u"SELECT A2 || ',' || A3 || ',' || B1 || ',' || B2 || ',' || A4 || ',' || D1"
                           u" FROM tab_rz WHERE A1 = '2026-12-10'"_s),
               u"2,1,2,1,50.00,00:01:05"_s);
+}
+
+namespace {
+
+// Keys go where the user's keys go: to the window's focus.
+void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
+    QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+// Tabs forward until the control has the focus; false when a whole round missed it.
+bool tabTo(QWidget& window, const QWidget* control)
+{
+    for (int step = 0; step < 80; ++step) {
+        if (window.focusWidget() == control)
+            return true;
+        press(window, Qt::Key_Tab);
+    }
+    return false;
+}
+
+// With VELMARIN_FOCUS_SHOTS naming a folder, each step is saved there as a picture in the
+// program's own look, to see where the focus is.
+void shot(QWidget& window, const QString& step)
+{
+    const QString folder = qEnvironmentVariable("VELMARIN_FOCUS_SHOTS");
+    if (folder.isEmpty())
+        return;
+    if (qApp->styleSheet().isEmpty())
+        Theme::apply(*qApp);
+    window.grab().save(folder + u"/"_s + step + u".png"_s);
+}
+
+} // namespace
+
+// A whole run without the mouse: a chapter chosen with the arrows, Enter starts new questions,
+// five answers with A–F and Enter, the run closed from its button, the browser closed with Escape.
+TEST(PracticeRun, aWholeRunGoesByKeyboardAlone)
+{
+    PracticeContext c;
+    c.chapters(u"100101"_s).singleChoices(6);
+    c.bank.exec(u"UPDATE tab_kmmc SET C3 = 6 WHERE C1 IN ('1', '10', '1001', '100101')"_s);
+    AppContext& ctx = c.open();
+
+    QList<int> answered;
+    c.windows.on(u"TFrmLxxt"_s, [&](QDialog& dialog) {
+        auto& practice = static_cast<TFrmLxxt&>(dialog);
+        // A focused number button does not take the practice keys for itself.
+        ASSERT_TRUE(tabTo(practice, practice.numberButton(0)));
+        shot(practice, u"2-number-button"_s);
+        for (int i = 0; i < 5; ++i) {
+            answered << practice.CurrentRecNo();
+            press(practice, Qt::Key_B);
+            press(practice, Qt::Key_Return);
+        }
+        ASSERT_TRUE(tabTo(practice, button(practice, u"btnClose"_s)));
+        shot(practice, u"3-close-button"_s);
+        press(practice, Qt::Key_Escape); // inert in the practice window
+        EXPECT_TRUE(practice.isVisible());
+        press(practice, Qt::Key_Space);
+    });
+
+    bool backInBrowser = false;
+    c.windows.on(u"TFrmkmmc"_s, [&](QDialog& dialog) {
+        auto& browser = static_cast<TFrmkmmc&>(dialog);
+        browser.grid()->setFocus();
+        const int row = browser.chapters()->rowOfCode(u"100101"_s);
+        while (browser.grid()->currentIndex().row() < row)
+            press(browser, Qt::Key_Down);
+        shot(browser, u"1-chapter-row"_s);
+        press(browser, Qt::Key_Return);
+        QTimer::singleShot(0, &browser, [&] {
+            backInBrowser = browser.isVisible();
+            EXPECT_EQ(browser.chapters()->chapter(row).D1, 5);
+            press(browser, Qt::Key_Tab);
+            EXPECT_NE(browser.focusWidget(), browser.grid());
+            shot(browser, u"4-after-the-grid"_s);
+            press(browser, Qt::Key_Escape);
+        });
+    });
+
+    TFrmkmmc browser(ctx);
+    EXPECT_EQ(c.windows.run(browser), QDialog::Rejected);
+    EXPECT_TRUE(backInBrowser);
+    EXPECT_EQ(c.windows.shown, (QStringList{u"TFrmkmmc"_s, u"TFrmLxxt"_s}));
+    ASSERT_EQ(answered.size(), 5);
+    for (int i = 1; i < 5; ++i)
+        EXPECT_EQ(answered[i], answered[0] + i);
+    EXPECT_EQ(c.bank.text(u"SELECT count(*) FROM tab_answ WHERE E2 = 'B'"_s), u"5"_s);
 }

@@ -9,9 +9,11 @@
 #include "store/PracticeQueries.h"
 #include "store/QuestionRecord.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QSplitter>
 #include <QTest>
@@ -509,4 +511,31 @@ TEST_F(PracticeWindow, aMissingPictureIsReportedToTheWindowsCreator)
         // The window itself says nothing and ends nothing: its creator does.
         EXPECT_TRUE(fresh.prompts.messages.isEmpty());
     }
+}
+
+// "完成", "答案" and "笔记" have keys of their own, told in their tooltips; the captions stay.
+TEST_F(PracticeWindow, theFrequentButtonsHaveShortcutsShownInTheirTooltips)
+{
+    c.chapters().singleChoices(3);
+    TFrmLxxt& w = open();
+    const struct
+    {
+        const char* name;
+        QString caption;
+        QKeySequence keys;
+    } cases[] = {{"btnFinish", u"完成"_s, QKeySequence(Qt::CTRL | Qt::Key_Return)},
+                 {"btnAnswer", u"答案"_s, QKeySequence(Qt::CTRL | Qt::Key_D)},
+                 {"btnNote", u"笔记"_s, QKeySequence(Qt::CTRL | Qt::Key_B)}};
+    for (const auto& k : cases) {
+        QAbstractButton* b = button(w, QString::fromLatin1(k.name));
+        EXPECT_EQ(b->text(), k.caption) << k.name;
+        EXPECT_EQ(b->shortcut(), k.keys) << k.name;
+        EXPECT_TRUE(b->toolTip().contains(k.keys.toString(QKeySequence::NativeText))) << k.name;
+    }
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_B, Qt::ControlModifier);
+    // A shortcut presses its button the way a click looks: after a short moment.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !c.windows.shown.isEmpty(); }, 2000));
+    EXPECT_EQ(c.windows.shown, QStringList{u"TFrmBj"_s});
 }

@@ -184,3 +184,21 @@ TEST(TFrmEsetTest, AFailedSaveIsReportedAndTheWindowStillCloses)
         EXPECT_EQ(t.bank.integer(u"SELECT ExamTime FROM tab_plan"_s), 5400);
     }
 }
+
+// By keyboard alone: the boxes are reached with Tab, and Escape closes with the same saving.
+TEST(TFrmEsetTest, EscapeClosesAndSavesLikeTheCloseButton)
+{
+    EsetContext t(100, 60, 5400);
+    EsetWindow w(t.open());
+    w.scoreBox()->setFocus();
+    for (int step = 0; step < 20 && w.window.focusWidget() != w.minutesBox(); ++step)
+        QTest::keyClick(w.window.focusWidget(), Qt::Key_Tab);
+    ASSERT_EQ(w.window.focusWidget(), w.minutesBox());
+    QTest::keyClick(w.minutesBox(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(w.minutesBox(), u"45"_s);
+
+    QTest::keyClick(w.window.focusWidget(), Qt::Key_Escape);
+
+    EXPECT_EQ(t.bank.integer(u"SELECT ExamTime FROM tab_plan"_s), 2700);
+    EXPECT_FALSE(w.window.isVisible());
+}
