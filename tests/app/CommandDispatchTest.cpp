@@ -152,7 +152,10 @@ TEST_P(CommandWord, ReachesItsAction)
     }
     // The normal cursor is back once the command is done.
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    if (c.word != u"quit") {
+    if (c.word.startsWith(u"mnks")) {
+        // The bank has no questions to draw a paper from.
+        EXPECT_EQ(t.prompts.texts(), QStringList{u"没有发现题目！"_s});
+    } else if (c.word != u"quit") {
         EXPECT_TRUE(t.prompts.messages.isEmpty()) << qPrintable(t.prompts.texts().join(u'|'));
     }
 }
