@@ -36,7 +36,8 @@ void PausePanel::start()
 {
     m_text->setFixedWidth(width());
     m_text->adjustSize();
-    m_text->move(0, height());
+    // The first lines show at once; the text then moves up and comes round again.
+    m_text->move(0, 24);
     m_timer.start();
 }
 

@@ -31,6 +31,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/ErrorPrompt.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -114,8 +115,8 @@ void TFrmExam::buildWindow()
     left->addWidget(buildButtonRow());
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(12, 10, 12, 10);
-    layout->setSpacing(10);
+    layout->setContentsMargins(compact ? 8 : 12, 10, compact ? 8 : 12, 10);
+    layout->setSpacing(compact ? 6 : 10);
     layout->addLayout(left, 1);
     layout->addWidget(buildHintBoard());
     setFixedSize(compact ? QSize(792, 572) : QSize(1000, 712));
@@ -126,7 +127,7 @@ QWidget* TFrmExam::buildHintBoard()
     const bool compact = m_ctx.isCompactLayout();
     auto* board = new QFrame(this);
     board->setObjectName(u"hintBoard"_s);
-    board->setFixedWidth(compact ? 200 : 240);
+    board->setFixedWidth(compact ? 190 : 240);
     auto* heading = new QLabel(u"提示板"_s, board);
     heading->setAlignment(Qt::AlignCenter);
     heading->setStyleSheet(u"QLabel { background: #2f6f8f; color: white; font-weight: bold;"
@@ -209,16 +210,25 @@ QWidget* TFrmExam::buildButtonRow()
     connect(m_answer, &QPushButton::clicked, this, &TFrmExam::answerClicked);
     connect(m_points, &QPushButton::clicked, this, &TFrmExam::pointsClicked);
     connect(m_discard, &QPushButton::clicked, this, &TFrmExam::discardClicked);
+    const QList<QPushButton*> buttons = {m_previous, m_next,   m_handIn,  m_explanation, m_note,
+                                         m_answer,   m_points, m_discard, m_export,      m_close};
+    // The compact layout is too narrow for ten buttons in a row: it takes two rows of five.
+    if (m_ctx.isCompactLayout()) {
+        auto* grid = new QGridLayout(bar);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setSpacing(4);
+        for (int i = 0; i < buttons.size(); ++i)
+            grid->addWidget(buttons[i], i / 5, i % 5);
+        return bar;
+    }
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(m_ctx.isCompactLayout() ? 4 : 6);
-    for (QPushButton* button :
-         {m_previous, m_next, m_handIn, m_explanation, m_note, m_answer, m_points, m_discard, m_export}) {
-        button->setMinimumWidth(0);
+    row->setSpacing(6);
+    for (QPushButton* button : buttons) {
+        if (button == m_close)
+            row->addStretch(1);
         row->addWidget(button);
     }
-    row->addStretch(1);
-    row->addWidget(m_close);
     return bar;
 }
 
@@ -419,8 +429,10 @@ void TFrmExam::clockTick()
     const qint64 elapsed = m_clock.elapsedSeconds();
     m_clockLabel->setText(ExamClock::text(elapsed));
     int examTime = 0;
-    guarded([&] { if (const auto settings = SettingsRecord(m_ctx.dm).find())
-            examTime = settings->ExamTime; });
+    guarded([&] {
+        if (const auto settings = SettingsRecord(m_ctx.dm).find())
+            examTime = settings->ExamTime;
+    });
     if (ExamClock::isTimeUp(elapsed, examTime)) {
         timeOut();
         return;

@@ -89,13 +89,13 @@ PaperGenerator::Paper answeredPaper(GalleryContext& g)
 }
 
 void renderExam(GalleryContext& g, const PaperGenerator::Paper& paper, const QString& layoutMode,
-                const QString& mode, const QString& name, bool pause = false)
+                const QString& mode, const QString& name, bool pause = false, double score = 0)
 {
     const QString savedLayout = g.ctx.LayoutMode;
     g.ctx.LayoutMode = layoutMode;
     TFrmExam window(g.ctx);
     const bool old = mode == u"old"_s;
-    window.PreparePaper(paper.A1, paper.A3, mode, old ? 38 : 0, old ? u"1:12:40"_s : u"0:00:00"_s);
+    window.PreparePaper(paper.A1, paper.A3, mode, score, old ? u"1:12:40"_s : u"0:00:00"_s);
     window.setResumedSeconds(1723);
     window.OpenPaper();
     window.show();
