@@ -21,8 +21,10 @@ public Q_SLOTS:
     void suiButton1Click();
     void suiNumberEdit1Change();
     void suiButton2Click();
+    void done(int result) override;
 
 private:
+    void save();
     void buildControls();
     void FormShow();
     int totalPaperScore();
