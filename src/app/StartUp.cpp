@@ -7,16 +7,22 @@
 #include "platform/MenuPlayerCheck.h"
 #include "platform/Prompts.h"
 #include "platform/SingleInstance.h"
+#include "store/BankConnection.h"
+#include "store/BankIntegrityCheck.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
+
+#include <iostream>
 
 using namespace Qt::Literals::StringLiterals;
 
-StartUp::StartUp(const StartUpServices& services, DataModuleFactory createDataModule)
-    : m_services(services), m_createDataModule(std::move(createDataModule))
+StartUp::StartUp(const StartUpServices& services, const BankLocation& location,
+                 DataModuleFactory createDataModule)
+    : m_services(services), m_location(location), m_createDataModule(std::move(createDataModule))
 {
     if (!m_services.prompts)
         m_ownPrompts = std::make_unique<AppPrompts>(m_services.windows);
@@ -68,13 +74,47 @@ bool StartUp::prepare()
     return true;
 }
 
+bool StartUp::refuseBank(const QString& message)
+{
+    std::cerr << message.toLocal8Bit().constData() << std::endl;
+    prompts().systemMessage(Prompts::Icon::Critical, u"错误"_s, message, Prompts::Buttons::Ok);
+    return false;
+}
+
 bool StartUp::openDataModule()
 {
-    m_dm = m_createDataModule(m_services.clock);
+    const BankLocation::Choice choice = m_location.choose();
+    if (!choice.ok())
+        return refuseBank(
+            BankConnection::failureMessage(QDir::toNativeSeparators(m_location.userBank()), choice.error));
+    if (!checkBank(choice.bankPath))
+        return false;
+    m_dm = m_createDataModule(choice.bankPath, m_services.clock);
     if (m_dm && m_dm->successFlag() != 0)
         return true;
+    const QString message = m_dm ? m_dm->openError() : BankConnection::failureMessage(choice.bankPath, {});
     m_dm.reset();
-    prompts().systemMessage(Prompts::Icon::Critical, u"错误"_s, u"无法连接数据库！"_s, Prompts::Buttons::Ok);
+    return refuseBank(message);
+}
+
+// Before the bank opens: a damaged file is never written to, and is kept when a backup replaces it.
+bool StartUp::checkBank(const QString& bankPath)
+{
+    const BankIntegrityCheck check(bankPath, m_services.clock);
+    const BankIntegrityCheck::Verdict verdict = check.checkFile();
+    if (verdict.state != BankIntegrityCheck::State::Damaged)
+        return true;
+    if (!verdict.backup) {
+        prompts().systemMessage(Prompts::Icon::Critical, u"错误"_s, verdict.message, Prompts::Buttons::Ok);
+        return false;
+    }
+    if (!prompts().systemMessage(Prompts::Icon::Warning, u"提示"_s, verdict.message,
+                                 Prompts::Buttons::OkCancel))
+        return false;
+    const BackupResult restored = check.restore(verdict);
+    if (restored.ok())
+        return true;
+    prompts().systemMessage(Prompts::Icon::Critical, u"错误"_s, restored.error, Prompts::Buttons::Ok);
     return false;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StartUpServices.h"
+#include "store/BankLocation.h"
 
 #include <QString>
 
@@ -16,7 +17,8 @@ class TFrmProgress;
 class TFrmStart;
 
 // The program's start in its fixed order: the title, the single-instance rule,
-// the menu player check, the data module, the main window with its screen
+// the menu player check, where the bank lives and whether it is damaged (a
+// backup may take its place), the data module, the main window with its screen
 // checks, the progress window and the message dialog; then the event loop.
 // Any failed check shows its one message and start-up ends.
 class StartUp
@@ -30,9 +32,12 @@ public:
         CheckFailed = 1, // a start-up check failed and its message was shown
     };
 
-    using DataModuleFactory = std::function<std::unique_ptr<TDM1>(const Clock& clock)>;
+    // Opens the data module on the chosen bank.
+    using DataModuleFactory =
+        std::function<std::unique_ptr<TDM1>(const QString& bankPath, const Clock& clock)>;
 
-    StartUp(const StartUpServices& services, DataModuleFactory createDataModule);
+    StartUp(const StartUpServices& services, const BankLocation& location,
+            DataModuleFactory createDataModule);
     ~StartUp();
     StartUp(const StartUp&) = delete;
     StartUp& operator=(const StartUp&) = delete;
@@ -53,9 +58,13 @@ public:
 private:
     bool end(int code);
     bool openDataModule();
+    // False when the bank is damaged and no backup took its place.
+    bool checkBank(const QString& bankPath);
+    bool refuseBank(const QString& message);
     bool createWindows();
 
     StartUpServices m_services;
+    BankLocation m_location;
     DataModuleFactory m_createDataModule;
     std::unique_ptr<AppPrompts> m_ownPrompts;
     std::unique_ptr<TDM1> m_dm;

@@ -9,6 +9,7 @@
 #include "platform/Prompts.h"
 #include "platform/ScreenInfo.h"
 #include "platform/Shell.h"
+#include "store/AutoBackup.h"
 #include "store/CodeSchemes.h"
 #include "store/StoreError.h"
 #include "store/StudyLogTable.h"
@@ -229,6 +230,11 @@ void TFrmStart::bringToFront()
 
 void TFrmStart::closeEvent(QCloseEvent* event)
 {
+    // A backup that fails is told, and closing goes on: the bank is as it was.
+    if (m_ctx.dm.successFlag() != 0) {
+        if (const BackupResult backup = m_ctx.dm.autoBackup().atClose(); !backup.ok())
+            ErrorPrompt::show(m_ctx.services.prompts, backup.error);
+    }
     try {
         m_ctx.dm.close();
     } catch (...) {

@@ -8,6 +8,7 @@
 #include "platform/QtScreenInfo.h"
 #include "platform/SystemClock.h"
 #include "platform/SystemRandomSource.h"
+#include "store/BankLocation.h"
 #include "store/TDM1.h"
 #include "ui/Theme.h"
 
@@ -27,10 +28,11 @@ int main(int argc, char** argv)
     QtScreenInfo screen;
     DialogModalRunner windows;
 
+    const QString programFolder = TDM1::programFolderOf(QCoreApplication::applicationFilePath());
     StartUp startUp({singleInstance, menuPlayer, clock, random, sound, shell, screen, windows},
-                    [](const Clock& bankClock) {
-                        return std::make_unique<TDM1>(
-                            TDM1::programFolderOf(QCoreApplication::applicationFilePath()), bankClock);
+                    BankLocation(programFolder, BankLocation::defaultDataHome()),
+                    [&](const QString& bankPath, const Clock& bankClock) {
+                        return std::make_unique<TDM1>(programFolder, bankPath, bankClock);
                     });
     return startUp.run();
 }

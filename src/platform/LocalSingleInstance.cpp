@@ -1,9 +1,11 @@
 #include "LocalSingleInstance.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QThread>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -36,24 +38,49 @@ LocalSingleInstance::LocalSingleInstance(const QString& title, QObject* parent)
     : QObject(parent), m_serverName(serverNameFor(title))
 {}
 
-LocalSingleInstance::~LocalSingleInstance() = default;
+LocalSingleInstance::~LocalSingleInstance()
+{
+    // The socket goes before the claim, so that a copy started now finds neither or the claim alone.
+    delete m_server;
+    m_server = nullptr;
+}
 
 QString LocalSingleInstance::serverNameFor(const QString& title)
 {
     return QDir(runtimeFolder()).filePath(title + u'-' + userName());
 }
 
+// The lock file is the claim: two copies started in the same instant cannot both hold it, and a
+// crashed copy's lock is taken over (its process is gone). The socket only wakes the first copy.
 bool LocalSingleInstance::findEarlierInstance()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_serverName);
-    // A socket file left by a crashed copy refuses the connection at once.
-    if (!socket.waitForConnected(ConnectTimeoutMs))
+    if (!m_lock) {
+        m_lock = std::make_unique<QLockFile>(m_serverName + u".lock"_s);
+        m_lock->setStaleLockTime(0);
+    }
+    if (m_lock->isLocked() || m_lock->tryLock(0))
         return false;
-    socket.write(RaiseRequest);
-    socket.waitForBytesWritten(ConnectTimeoutMs);
-    socket.disconnectFromServer();
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return false; // no claim can be made here (no access): run rather than refuse to start
+    wakeEarlierInstance();
     return true;
+}
+
+void LocalSingleInstance::wakeEarlierInstance() const
+{
+    // The first copy may still be on its way to listening.
+    QDeadlineTimer deadline(ConnectTimeoutMs);
+    while (!deadline.hasExpired()) {
+        QLocalSocket socket;
+        socket.connectToServer(m_serverName);
+        if (socket.waitForConnected(int(deadline.remainingTime()))) {
+            socket.write(RaiseRequest);
+            socket.waitForBytesWritten(ConnectTimeoutMs);
+            socket.disconnectFromServer();
+            return;
+        }
+        QThread::msleep(20);
+    }
 }
 
 void LocalSingleInstance::listen(std::function<void()> onRaise)
@@ -66,7 +93,7 @@ void LocalSingleInstance::listen(std::function<void()> onRaise)
     connect(m_server, &QLocalServer::newConnection, this, &LocalSingleInstance::acceptConnections);
     if (m_server->listen(m_serverName))
         return;
-    // Nobody answered findEarlierInstance, so the socket is a leftover of a crashed copy.
+    // This copy holds the claim, so the socket is a leftover of a crashed copy.
     if (m_server->serverError() == QAbstractSocket::AddressInUseError) {
         QLocalServer::removeServer(m_serverName);
         m_server->listen(m_serverName);

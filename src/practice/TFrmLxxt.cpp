@@ -34,6 +34,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+const QString NotSavedMessage = u"本题的答案没有保存，请稍后再试。原因：\n"_s;
+
 bool citesPoints(const QuestionRecord& row)
 {
     return !row.K[0].trimmed().isEmpty();
@@ -355,7 +357,10 @@ void TFrmLxxt::finishRun()
     m_pulse->stop();
     if (m_run.current() > 0)
         RecordAnswer(m_run.current(), RecordMode::Silent);
-    guarded([&] { m_run.writeStudyLog(); });
+    guarded([&] {
+        if (const QString backupProblem = m_run.writeStudyLog(); !backupProblem.isEmpty())
+            ErrorPrompt::show(m_ctx.services.prompts, backupProblem);
+    });
 }
 
 void TFrmLxxt::setHintBoardText(const QString& text)
@@ -416,9 +421,10 @@ void TFrmLxxt::numberPressed(int index)
     m_boldStatus->clear();
     if (m_view->verdictOpen())
         m_view->closeVerdictAtOnce();
+    if (!ShowQuestion(m_run.current(), recNo))
+        return;
     m_previous->setEnabled(recNo > 1);
     m_next->setEnabled(recNo < set.count());
-    ShowQuestion(m_run.current(), recNo);
     showStatus(set.record(recNo));
 }
 
@@ -436,9 +442,15 @@ void TFrmLxxt::showStatus(const QuestionRecord& row)
         m_boldStatus->setText(u"本题被您修改过"_s);
 }
 
-void TFrmLxxt::ShowQuestion(int from, int to)
+bool TFrmLxxt::ShowQuestion(int from, int to)
 {
     RecordAnswer(from, RecordMode::Move);
+    if (m_recordFailed) {
+        // The user stays on the question, the answer still chosen; its button is pressed again.
+        if (const int index = m_groups.indexOf(from); index >= 0 && m_board->button(index))
+            m_board->button(index)->setChecked(true);
+        return false;
+    }
     m_run.setCurrent(to);
     const QuestionRecord& row = m_run.set().record(to);
     const int appearance = row.E3 >= 1 ? row.E3 + 1 : 1;
@@ -448,6 +460,7 @@ void TFrmLxxt::ShowQuestion(int from, int to)
     m_view->ShowStem(m_ctx.dm, m_ctx.services.prompts, row.A1);
     refreshPressedFace(to);
     startTimeLimit(row.A13);
+    return true;
 }
 
 void TFrmLxxt::previousQuestion()
@@ -485,10 +498,12 @@ void TFrmLxxt::step(QuestionGroups::Step step)
 bool TFrmLxxt::RecordAnswer(int recNo, RecordMode mode)
 {
     PracticeRun::Recorded recorded = PracticeRun::Recorded::Skipped;
+    m_recordFailed = false;
     try {
         recorded = m_run.record(recNo, m_view->pad()->answer(), mode);
     } catch (const std::exception& e) {
-        ErrorPrompt::show(m_ctx.services.prompts, e);
+        m_recordFailed = true;
+        ErrorPrompt::show(m_ctx.services.prompts, NotSavedMessage + ErrorPrompt::messageOf(e));
         return false;
     }
     if (recorded == PracticeRun::Recorded::Skipped)

@@ -53,7 +53,9 @@ public:
     // The face a picture file gives, to compare with a button's.
     QPixmap face(const QString& file) const { return m_board->face(file); }
 
+    // False when nothing was recorded; recordFailed() tells a failure from a skip.
     bool RecordAnswer(int recNo, RecordMode mode);
+    bool recordFailed() const { return m_recordFailed; }
     void RestoreAnswerControls();
 
     // Timer ticks, callable directly.
@@ -99,7 +101,8 @@ private:
     void typePressed(FaceButton* button);
     void FillNumberButtons();
     void numberPressed(int index);
-    void ShowQuestion(int from, int to);
+    // False when the answer on from could not be recorded: the window stays on from.
+    bool ShowQuestion(int from, int to);
     void showStatus(const QuestionRecord& row);
     void previousQuestion();
     void nextQuestion();
@@ -121,6 +124,7 @@ private:
     template <class Work> void guarded(Work&& work);
 
     AppContext& m_ctx;
+    bool m_recordFailed = false;
     Variant m_variant;
     PracticeRun m_run;
     QuestionGroups m_groups;

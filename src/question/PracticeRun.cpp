@@ -1,6 +1,7 @@
 #include "PracticeRun.h"
 
 #include "platform/Clock.h"
+#include "store/AutoBackup.h"
 #include "store/CodeSchemes.h"
 #include "store/TDM1.h"
 
@@ -64,7 +65,8 @@ QString PracticeRun::elapsedText() const
     return CodeSchemes::FormatDuration(qMax<qint64>(0, m_start.secsTo(until)));
 }
 
-void PracticeRun::writeStudyLog()
+QString PracticeRun::writeStudyLog()
 {
     m_dm.CloseStudyRun(elapsedText());
+    return m_dm.autoBackup().afterRun();
 }

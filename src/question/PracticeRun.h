@@ -54,8 +54,9 @@ public:
     bool stop();
     bool running() const { return m_start.isValid() && !m_end.isValid(); }
     QString elapsedText() const;
-    // Adds the run's time to today's log. Thrown as StoreError.
-    void writeStudyLog();
+    // Adds the run's time to today's log (thrown as StoreError), then takes the backup
+    // when one is due. Returns a failed backup to tell the user; empty otherwise.
+    QString writeStudyLog();
 
 private:
     TDM1& m_dm;

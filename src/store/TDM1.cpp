@@ -1,5 +1,7 @@
 #include "TDM1.h"
 
+#include "AutoBackup.h"
+#include "BankBackup.h"
 #include "BankConnection.h"
 #include "BankSchema.h"
 #include "CodeSchemes.h"
@@ -55,11 +57,17 @@ void bindList(SQLite::Statement& statement, int first, const QStringList& values
 } // namespace
 
 TDM1::TDM1(const QString& programFolder, const Clock& clock)
-    : m_clock(clock), m_programFolder(programFolder), m_typeTable(BankSchema::typeTableName(1))
+    : TDM1(programFolder, bankPathIn(programFolder), clock)
+{}
+
+TDM1::TDM1(const QString& programFolder, const QString& bankPath, const Clock& clock)
+    : m_clock(clock), m_programFolder(programFolder), m_bankPath(bankPath),
+      m_typeTable(BankSchema::typeTableName(1)),
+      m_autoBackup(std::make_unique<AutoBackup>(*this, bankPath, clock))
 {
     if (!m_programFolder.endsWith(u'/'))
         m_programFolder.append(u'/');
-    open(bankPathIn(m_programFolder));
+    open(m_bankPath);
 }
 
 TDM1::~TDM1() = default;
@@ -106,6 +114,15 @@ void TDM1::close()
         }
     }
     m_db.reset();
+}
+
+BackupResult TDM1::restoreBackup(const BackupFile& backup, const QString& setAside)
+{
+    close();
+    const BackupResult result = m_autoBackup->backups().restore(backup, setAside);
+    m_openError.clear();
+    open(m_bankPath);
+    return result;
 }
 
 SQLite::Database& TDM1::db()
@@ -290,8 +307,10 @@ int TDM1::TotalPaperScore()
     return TypeTable(*this).totalPaperScore();
 }
 
-void TDM1::DropPaperTable(const QString& name) noexcept
+void TDM1::DropPaperTable(const QString& name)
 {
+    // Inside a caller's transaction a failure must reach the caller, or it would commit half its work.
+    const bool nested = m_db && sqlite3_get_autocommit(m_db->getHandle()) == 0;
     try {
         if (!BankSchema::isPaperTableName(name.toLower()))
             return;
@@ -308,15 +327,21 @@ void TDM1::DropPaperTable(const QString& name) noexcept
                 }
                 if (table.isEmpty())
                     return;
-                m_statements.clear();
+                // DROP fails while a statement is being stepped, so only idle statements of this
+                // table are left to forget; every other cached statement stays valid.
                 db().exec((u"DROP TABLE \""_s + table + u"\""_s).toStdString());
+                std::erase_if(m_statements, [&](const auto& entry) {
+                    return entry.first.contains(table, Qt::CaseInsensitive);
+                });
                 StatementReader remove(*this, u"DELETE FROM tab_cj WHERE A1 = ?"_s);
                 StatementBinding::bindText(*remove, 1, table);
                 remove->exec();
             });
         });
     } catch (...) {
-        // Removing a paper never reports a failure.
+        if (nested)
+            throw;
+        // Alone, removing a paper never reports a failure: the paper is simply left.
     }
 }
 

@@ -10,7 +10,10 @@
 #include <map>
 #include <memory>
 
+class AutoBackup;
 class Clock;
+struct BackupFile;
+struct BackupResult;
 
 namespace SQLite {
 class Database;
@@ -27,6 +30,8 @@ class TDM1
 public:
     // programFolder: the folder of the program file; the bank is data/KX50418.mdb under it.
     TDM1(const QString& programFolder, const Clock& clock);
+    // The bank at bankPath (chosen at start-up); pictures and pages still come from programFolder.
+    TDM1(const QString& programFolder, const QString& bankPath, const Clock& clock);
     ~TDM1();
     TDM1(const TDM1&) = delete;
     TDM1& operator=(const TDM1&) = delete;
@@ -38,6 +43,8 @@ public:
     int successFlag() const { return m_db ? 1 : 0; }
     const QString& openError() const { return m_openError; }
     const QString& ProgramFolder() const { return m_programFolder; }
+    const QString& bankPath() const { return m_bankPath; }
+    AutoBackup& autoBackup() { return *m_autoBackup; }
     const Clock& clock() const { return m_clock; }
     QString todayText() const;
 
@@ -59,8 +66,9 @@ public:
     void CloseStudyRun(const QString& elapsed);
     // Sum of B2 x B3 over the bound type table.
     int TotalPaperScore();
-    // Removes a paper table and its result row; never reports a failure.
-    void DropPaperTable(const QString& name) noexcept;
+    // Removes a paper table and its result row, all or nothing. Alone it never reports a
+    // failure; inside a caller's transaction the failure is thrown so the whole work rolls back.
+    void DropPaperTable(const QString& name);
 
     // The question-type table the module is bound to (tab_tx1 until switched; stays switched).
     const QString& typeTable() const { return m_typeTable; }
@@ -73,6 +81,9 @@ public:
     template <class Work> void inTransaction(Work&& work);
 
     void close();
+    // Closes the connection, puts backup in the bank's place (the current file goes to
+    // setAside) and opens the bank again, restored or not. Outside any transaction.
+    BackupResult restoreBackup(const BackupFile& backup, const QString& setAside);
 
 private:
     friend class StoreConnection;
@@ -100,10 +111,12 @@ private:
 
     const Clock& m_clock;
     QString m_programFolder;
+    QString m_bankPath;
     QString m_openError;
     QString m_typeTable;
     std::unique_ptr<SQLite::Database> m_db;
     std::map<QString, std::unique_ptr<SQLite::Statement>> m_statements;
+    std::unique_ptr<AutoBackup> m_autoBackup;
 };
 
 template <class Work> void TDM1::inTransaction(Work&& work)

@@ -2,9 +2,12 @@
 
 #include "StudyBackgrounds.h"
 #include "StudyWidgets.h"
+#include "TFrmBackups.h"
 #include "ToggleSwitch.h"
 
 #include "platform/ModalRunner.h"
+#include "platform/Prompts.h"
+#include "store/AutoBackup.h"
 #include "store/TDM1.h"
 #include "store/TypeTable.h"
 #include "ui/AppActions.h"
@@ -43,6 +46,8 @@ TFrmConfig::TFrmConfig(AppContext& ctx, QWidget* parent)
     buildAnswerTimePart();
     m_closeButton = StudyWidgets::button(this, u"关闭"_s, u"epFocusButton3"_s);
     connect(m_closeButton, &QPushButton::clicked, this, &TFrmConfig::epFocusButton3Click);
+    m_restoreButton = StudyWidgets::button(this, u"恢复备份"_s, u"restoreBackupButton"_s);
+    connect(m_restoreButton, &QPushButton::clicked, this, &TFrmConfig::restoreBackupClick);
     placeMusicLayout();
     FormShow();
 }
@@ -107,6 +112,7 @@ void TFrmConfig::placeMusicLayout()
     m_tuneCaption->setGeometry(scaledRect(16, 44, 80, 20));
     m_tuneList->setGeometry(scaledRect(100, 42, 130, 24));
     m_closeButton->setGeometry(scaledRect(280, 66, 75, 25));
+    m_restoreButton->setGeometry(scaledRect(280, 36, 75, 25));
     // Below the music part, where the designed window keeps the answer-time list.
     m_answerTimeCaption->setGeometry(scaledRect(16, 104, 200, 16));
     m_answerTimeList->setGeometry(scaledRect(8, 122, 348, 150));
@@ -118,7 +124,8 @@ void TFrmConfig::applyAnswerTimeLayout()
     if (!m_answerTimeMode)
         return;
     for (QWidget* music : {static_cast<QWidget*>(m_musicCaption), static_cast<QWidget*>(m_tuneCaption),
-                           static_cast<QWidget*>(m_musicSwitch), static_cast<QWidget*>(m_tuneList)})
+                           static_cast<QWidget*>(m_musicSwitch), static_cast<QWidget*>(m_tuneList),
+                           static_cast<QWidget*>(m_restoreButton)})
         music->hide();
     m_answerTimeCaption->setGeometry(scaledRect(16, 4, 200, 16));
     m_answerTimeList->setGeometry(scaledRect(8, 22, 348, 110));
@@ -212,6 +219,39 @@ void TFrmConfig::playTune(bool on)
 void TFrmConfig::epFocusButton3Click()
 {
     close();
+}
+
+// The user picks a backup and confirms what it replaces; the bank closes, the backup takes its
+// place (the current file is kept beside it) and the bank opens again.
+void TFrmConfig::restoreBackupClick()
+{
+    Prompts& prompts = m_ctx.services.prompts;
+    const BankBackup& backups = m_ctx.dm.autoBackup().backups();
+    const QVector<BackupFile> all = backups.list();
+    if (all.isEmpty()) {
+        prompts.MessageDialog(u"提示"_s, u"还没有备份。"_s, Prompts::ButtonSet::Ok,
+                              Prompts::Picture::Warning);
+        return;
+    }
+    TFrmBackups picker(all, this);
+    if (m_ctx.services.windows.run(picker) != QDialog::Accepted)
+        return;
+    const BackupFile chosen = picker.chosen();
+    const QString setAside = backups.setAsidePath(BankBackup::Setting::Replaced);
+    if (prompts.MessageDialog(u"提示"_s, backups.restoreQuestion(chosen, setAside),
+                              Prompts::ButtonSet::OkCancel, Prompts::Picture::Information) != 1)
+        return;
+    const BackupResult restored = m_ctx.dm.restoreBackup(chosen, setAside);
+    if (!restored.ok()) {
+        ErrorPrompt::show(prompts, restored.error);
+        return;
+    }
+    if (m_ctx.dm.successFlag() == 0) {
+        ErrorPrompt::show(prompts, m_ctx.dm.openError());
+        return;
+    }
+    prompts.MessageDialog(u"提示"_s, u"已恢复 "_s + chosen.takenText() + u" 的备份。"_s,
+                          Prompts::ButtonSet::Ok, Prompts::Picture::Information);
 }
 
 void TFrmConfig::done(int result)

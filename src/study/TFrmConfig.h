@@ -37,6 +37,7 @@ public Q_SLOTS:
     void RxSwitch1Off();
     void FlatComboBox1Change(int index);
     void epFocusButton3Click();
+    void restoreBackupClick();
     void done(int result) override;
 
 protected:
@@ -64,4 +65,5 @@ private:
     QScrollArea* m_answerTimeList = nullptr;
     QVector<QDoubleSpinBox*> m_timeBoxes;
     QPushButton* m_closeButton = nullptr;
+    QPushButton* m_restoreButton = nullptr;
 };

@@ -131,6 +131,19 @@ void TFrmEset::suiNumberEdit1Change()
 
 void TFrmEset::suiButton2Click()
 {
+    close();
+}
+
+// Every way of closing (关闭, Escape, the window's close) saves as 关闭 does.
+void TFrmEset::done(int result)
+{
+    if (isVisible())
+        save();
+    FramelessDialog::done(result);
+}
+
+void TFrmEset::save()
+{
     try {
         bool minutesRead = false;
         const int minutes = m_minutesBox->text().toInt(&minutesRead);
@@ -141,5 +154,4 @@ void TFrmEset::suiButton2Click()
         m_ctx.services.prompts.systemMessage(Prompts::Icon::Critical, u"警告"_s, u"保存设置失败！"_s,
                                              Prompts::Buttons::Ok);
     }
-    close();
 }

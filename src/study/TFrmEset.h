@@ -21,11 +21,13 @@ public Q_SLOTS:
     void suiButton1Click();
     void suiNumberEdit1Change();
     void suiButton2Click();
+    void done(int result) override;
 
 protected:
     void escapePressed() override { suiButton2Click(); }
 
 private:
+    void save();
     void buildControls();
     void FormShow();
     int totalPaperScore();

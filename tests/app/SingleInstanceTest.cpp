@@ -101,6 +101,18 @@ TEST_F(SingleInstanceProcesses, TheSocketOfACrashedCopyDoesNotBlockTheNextStart)
     EXPECT_EQ(next.exitCode(), 0);
 }
 
+TEST_F(SingleInstanceProcesses, TwoCopiesStartedInTheSameInstantNeverBothRun)
+{
+    QProcess copies[2];
+    for (QProcess& copy : copies)
+        start(copy, Probe, {u"listen"_s, u"Velmarin"_s});
+    for (QProcess& copy : copies)
+        ASSERT_TRUE(copy.waitForFinished(25000));
+    // 3: the copy found the other's claim and ended; the other ran (and was asked to come forward).
+    const int ended = int(copies[0].exitCode() == 3) + int(copies[1].exitCode() == 3);
+    EXPECT_EQ(ended, 1) << copies[0].exitCode() << " " << copies[1].exitCode();
+}
+
 TEST_F(SingleInstanceProcesses, TheProgramStartedTwiceEndsTheSecondAtOnce)
 {
     // A program folder of its own: the program, its bank and its menu.

@@ -10,10 +10,14 @@
 #include "app/TFrmDlg.h"
 #include "app/TFrmProgress.h"
 #include "app/TFrmStart.h"
+#include "store/AutoBackup.h"
 #include "store/TDM1.h"
 #include "ui/AppContext.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,6 +30,7 @@ struct StartUpRig
 {
     BankFixture bank;
     QTemporaryDir noBank;
+    QTemporaryDir dataHome;
     FakeSingleInstance singleInstance;
     FakeMenuPlayerCheck menuPlayer;
     FakeClock clock;
@@ -45,10 +50,13 @@ struct StartUpRig
         StartUpServices services{singleInstance, menuPlayer, clock, random, sound, shell, screen, windows};
         if (!ownPrompts)
             services.prompts = &prompts;
-        return std::make_unique<StartUp>(services, [this](const Clock& bankClock) {
-            ++dataModulesMade;
-            return std::make_unique<TDM1>(bankReachable ? bank.programFolder() : noBank.path(), bankClock);
-        });
+        const QString programFolder = bankReachable ? bank.programFolder() : noBank.path();
+        return std::make_unique<StartUp>(
+            services, BankLocation(programFolder, dataHome.path()),
+            [this, programFolder](const QString& bankPath, const Clock& bankClock) {
+                ++dataModulesMade;
+                return std::make_unique<TDM1>(programFolder, bankPath, bankClock);
+            });
     }
 };
 
@@ -88,7 +96,7 @@ TEST_P(StartUpChecks, EndStartUpWithTheirOneMessage)
         EXPECT_TRUE(message.system);
         EXPECT_EQ(message.icon, check.icon);
         EXPECT_EQ(message.title, check.caption);
-        EXPECT_EQ(message.text, check.text);
+        EXPECT_EQ(message.text.section(u'\n', 0, 0), check.text);
         EXPECT_EQ(message.buttons, Prompts::Buttons::Ok);
     } else {
         EXPECT_TRUE(rig.prompts.messages.isEmpty());
@@ -114,13 +122,103 @@ INSTANTIATE_TEST_SUITE_P(
                       FailedCheck{"NoMenuPlayer", [](StartUpRig& r) { r.menuPlayer.isAvailable = false; },
                                   StartUp::CheckFailed, true, Prompts::Icon::Warning, u"提示"_s,
                                   u"请安装Flash6插件文件！"_s, 0},
-                      FailedCheck{"NoDatabase", [](StartUpRig& r) { r.bankReachable = false; },
+                      FailedCheck{"NoDatabase",
+                                  [](StartUpRig& r) {
+                                      r.bankReachable = false;
+                                      QDir(r.noBank.path()).mkpath(u"data"_s);
+                                  },
                                   StartUp::CheckFailed, true, Prompts::Icon::Critical, u"错误"_s,
                                   u"无法连接数据库！"_s, 1},
                       FailedCheck{"ScreenNotAt96Dpi", [](StartUpRig& r) { r.screen.dpi = 120; },
                                   StartUp::CheckFailed, true, Prompts::Icon::Warning, u"提示"_s,
                                   u"推荐您在小字体下使用本软件，请在设置后重新运行！"_s, 1}),
     [](const auto& p) { return std::string(p.param.name); });
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Garbage over the header, with no journal to repair it: SQLite refuses the file as damaged.
+void damage(const QString& bank)
+{
+    QFile::remove(bank + u"-wal"_s);
+    QFile::remove(bank + u"-shm"_s);
+    QFile file(bank);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.write(QByteArray(100, '\x5a'));
+}
+
+TEST(StartUp, ABankThatCannotOpenShowsItsPathAndReasonOnASecondLine)
+{
+    StartUpRig rig;
+    rig.bankReachable = false;
+    QDir(rig.noBank.path()).mkpath(u"data"_s);
+    auto startUp = rig.make();
+    EXPECT_FALSE(startUp->prepare());
+    ASSERT_EQ(rig.prompts.messages.size(), 1);
+    const QStringList lines = rig.prompts.last().text.split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0], u"无法连接数据库！"_s);
+    EXPECT_TRUE(lines[1].contains(QDir::toNativeSeparators(TDM1::bankPathIn(rig.noBank.path()))))
+        << lines[1].toStdString();
+}
+
+struct DamagedStart
+{
+    const char* name;
+    bool withBackup;
+    int answer; // 1 restores, 0 declines
+    bool starts;
+};
+
+void PrintTo(const DamagedStart& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class DamagedBankAtStart : public ::testing::TestWithParam<DamagedStart>
+{
+};
+
+TEST_P(DamagedBankAtStart, IsRestoredOnlyWithConsentAndNeverLost)
+{
+    const DamagedStart& c = GetParam();
+    StartUpRig rig;
+    const QString bank = rig.bank.bankPath();
+    if (c.withBackup) {
+        TDM1 dm(rig.bank.programFolder(), rig.clock);
+        ASSERT_TRUE(dm.autoBackup().atClose().ok());
+    }
+    damage(bank);
+    const QByteArray damaged = bytesOf(bank);
+    rig.prompts.answer(c.answer);
+    auto startUp = rig.make();
+
+    EXPECT_EQ(startUp->prepare(), c.starts);
+    ASSERT_FALSE(rig.prompts.messages.isEmpty());
+    EXPECT_TRUE(rig.prompts.messages.first().text.startsWith(u"题库文件已损坏"_s));
+    EXPECT_EQ(rig.prompts.messages.first().buttons,
+              c.withBackup ? Prompts::Buttons::OkCancel : Prompts::Buttons::Ok);
+    if (c.starts) {
+        EXPECT_EQ(startUp->context()->dm.successFlag(), 1);
+        bool kept = false;
+        for (const QString& name : QFileInfo(bank).dir().entryList(QDir::Files))
+            kept = kept || (name != QFileInfo(bank).fileName() &&
+                            bytesOf(QFileInfo(bank).dir().filePath(name)) == damaged);
+        EXPECT_TRUE(kept) << "the damaged file is kept beside the bank";
+    } else {
+        EXPECT_EQ(rig.dataModulesMade, 0);
+        EXPECT_EQ(bytesOf(bank), damaged) << "nothing is touched";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DamagedBankAtStart,
+                         ::testing::Values(DamagedStart{"RestoredFromTheNewestBackup", true, 1, true},
+                                           DamagedStart{"RestoreDeclined", true, 0, false},
+                                           DamagedStart{"NoBackup", false, 1, false}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 TEST(StartUp, AnEarlierInstanceIsAskedBeforeAnythingElseAndNotListenedFor)
 {

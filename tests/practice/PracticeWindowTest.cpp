@@ -469,6 +469,29 @@ TEST_F(PracticeWindow, aDatabaseFailureWhileRecordingIsShownAndChangesNothing)
     EXPECT_EQ(chapterCounters(u"100101"_s), u"1,1,0"_s);
 }
 
+TEST_F(PracticeWindow, anAnswerThatCannotBeRecordedKeepsTheUserOnTheQuestionWithItChosen)
+{
+    c.chapters().singleChoices(2);
+    TFrmLxxt& w = open();
+    c.bank.exec(
+        u"CREATE TRIGGER refuse BEFORE UPDATE ON tab_kmmc BEGIN SELECT RAISE(ABORT, 'disk is full'); END"_s);
+    choose(u"B"_s);
+    press(u"btnNext"_s);
+
+    EXPECT_EQ(w.CurrentRecNo(), 1);
+    EXPECT_EQ(pad().answer(), u"B"_s);
+    EXPECT_TRUE(w.numberButton(0)->isChecked());
+    ASSERT_EQ(c.prompts.messages.size(), 1);
+    EXPECT_TRUE(c.prompts.last().text.contains(u"没有保存"_s)) << c.prompts.last().text.toStdString();
+    EXPECT_TRUE(c.prompts.last().text.contains(u"disk is full"_s));
+    EXPECT_EQ(stored(u"Q001"_s), u"||0|0"_s);
+
+    c.bank.exec(u"DROP TRIGGER refuse"_s);
+    press(u"btnNext"_s);
+    EXPECT_EQ(w.CurrentRecNo(), 2);
+    EXPECT_EQ(stored(u"Q001"_s), u"B|B|1|0"_s);
+}
+
 TEST_F(PracticeWindow, closingRecordsTheLastAnswerAndTheRunsTime)
 {
     c.chapters().singleChoices(2);

@@ -203,6 +203,29 @@ TEST_F(DataModule, droppingSomethingThatIsNoPaperTableChangesNothing)
     EXPECT_EQ(bank.integer(u"SELECT count(*) FROM sqlite_master WHERE name = 'tab_answ'"_s), 1);
 }
 
+TEST_F(DataModule, aFailedDropIsAllOrNothingAndReachesAnOuterTransaction)
+{
+    bank.exec(u"CREATE TABLE tab_exam3 (A1 TEXT)"_s);
+    // The result rows become a view: the second half of the drop fails.
+    bank.exec(u"ALTER TABLE tab_cj RENAME TO tab_cj_rows"_s);
+    bank.exec(u"CREATE VIEW tab_cj AS SELECT * FROM tab_cj_rows"_s);
+    const auto tableLeft = [&] {
+        return bank.integer(u"SELECT count(*) FROM sqlite_master WHERE name = 'tab_exam3'"_s);
+    };
+
+    EXPECT_NO_THROW(dm().DropPaperTable(u"tab_exam3"_s)) << "alone, the paper is simply left";
+    EXPECT_EQ(tableLeft(), 1);
+
+    const qint64 logRows = bank.integer(u"SELECT count(*) FROM tab_rz"_s);
+    EXPECT_THROW(dm().inTransaction([&] {
+        dm().RecordAnswerInLog(2, 1, 1);
+        dm().DropPaperTable(u"tab_exam3"_s);
+    }),
+                 StoreError);
+    EXPECT_EQ(tableLeft(), 1);
+    EXPECT_EQ(bank.integer(u"SELECT count(*) FROM tab_rz"_s), logRows) << "the caller's work rolled back";
+}
+
 TEST_F(DataModule, aClosedConnectionReportsAnErrorInsteadOfCrashing)
 {
     dm().close();

@@ -1,9 +1,11 @@
 #include "TestContext.h"
 
+#include "store/AutoBackup.h"
 #include "study/TFrmConfig.h"
 #include "study/ToggleSwitch.h"
 
 #include <QComboBox>
+#include <QDialog>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QPushButton>
@@ -295,4 +297,35 @@ TEST(TFrmConfigTest, TheAnswerTimeLayoutLeavesTheMusicFaceAlone)
     window.show();
     EXPECT_TRUE(musicSwitch(window)->isVisible());
     EXPECT_TRUE(window.rect().contains(window.findChild<QPushButton*>(u"epFocusButton3"_s)->geometry()));
+}
+
+TEST(TFrmConfigTest, ARestoredBackupReplacesTheBankOnlyAfterTheConfirmationNamingIt)
+{
+    for (const bool confirmed : {true, false}) {
+        SCOPED_TRACE(confirmed ? "confirmed" : "cancelled");
+        ConfigContext t;
+        AppContext& ctx = t.open(0);
+        ASSERT_EQ(ctx.dm.TotalPaperScore(), 90);
+        ASSERT_TRUE(ctx.dm.autoBackup().atClose().ok());
+        t.bank.exec(u"UPDATE tab_tx1 SET B2 = 0"_s);
+        ASSERT_EQ(ctx.dm.TotalPaperScore(), 0);
+        const BackupFile backup = ctx.dm.autoBackup().backups().list().first();
+        t.windows.on(u"TFrmBackups"_s, [](QDialog& picker) { picker.accept(); });
+        t.prompts.answer(confirmed ? 1 : 2);
+        TFrmConfig window(ctx);
+
+        QTest::mouseClick(window.findChild<QPushButton*>(u"restoreBackupButton"_s), Qt::LeftButton);
+
+        ASSERT_GE(t.prompts.messages.size(), 1);
+        EXPECT_TRUE(t.prompts.messages.first().text.contains(backup.takenText()));
+        EXPECT_TRUE(t.prompts.messages.first().text.contains(ctx.dm.bankPath()));
+        EXPECT_EQ(ctx.dm.successFlag(), 1);
+        EXPECT_EQ(ctx.dm.TotalPaperScore(), confirmed ? 90 : 0);
+        if (confirmed) {
+            ASSERT_EQ(t.prompts.messages.size(), 2);
+            EXPECT_EQ(t.prompts.last().text, u"已恢复 "_s + backup.takenText() + u" 的备份。"_s);
+        } else {
+            EXPECT_EQ(t.prompts.messages.size(), 1);
+        }
+    }
 }

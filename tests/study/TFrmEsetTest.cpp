@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::Literals::StringLiterals;
@@ -148,6 +151,34 @@ TEST(TFrmEsetTest, CloseSavesTheScoreAndTheTimeInSeconds)
     EXPECT_EQ(t.bank.integer(u"SELECT ExamTime FROM tab_plan"_s), 2700);
     EXPECT_FALSE(w.window.isVisible());
     EXPECT_TRUE(t.prompts.messages.isEmpty());
+}
+
+TEST(TFrmEsetTest, EveryWayOfClosingSavesAsCloseDoes)
+{
+    const std::pair<const char*, std::function<void(EsetWindow&)>> ways[] = {
+        {"Escape",
+         [](EsetWindow& w) {
+             QTest::keyClick(&w.window, Qt::Key_Escape);
+         }},
+        {"window closed",
+         [](EsetWindow& w) {
+             w.window.close();
+         }},
+    };
+    for (const auto& [name, closeIt] : ways) {
+        SCOPED_TRACE(name);
+        EsetContext t(100, 60, 5400);
+        EsetWindow w(t.open());
+        w.type(w.scoreBox(), u"75"_s);
+        w.type(w.minutesBox(), u"45"_s);
+
+        closeIt(w);
+
+        EXPECT_FALSE(w.window.isVisible());
+        EXPECT_EQ(t.bank.integer(u"SELECT LeastMark FROM tab_plan"_s), 75);
+        EXPECT_EQ(t.bank.integer(u"SELECT ExamTime FROM tab_plan"_s), 2700);
+        EXPECT_TRUE(t.prompts.messages.isEmpty());
+    }
 }
 
 TEST(TFrmEsetTest, AFailedSaveIsReportedAndTheWindowStillCloses)

@@ -1,5 +1,7 @@
 #include "JsonEntry.h"
 
+#include "RichText.h"
+
 #include "store/StoreError.h"
 
 #include <QJsonArray>
@@ -47,6 +49,11 @@ QString JsonEntry::optionalText(const QString& field) const
         refuse(u"字段 \"%1\" 应为文本"_s.arg(field));
     // An empty text stays distinguishable from an absent one.
     const QString text = value.toString();
+    // The bank's readers stop at a NUL: what follows it would be lost without a word.
+    if (text.contains(QChar(0)))
+        refuse(u"字段 \"%1\" 含有 NUL 字符"_s.arg(field));
+    if (const QString picture = RichText::foreignPicture(text); !picture.isNull())
+        refuse(u"字段 \"%1\" 的图片 \"%2\" 既不在 pic/ 中，也不是 data: 图片"_s.arg(field, picture));
     return text.isNull() ? u""_s : text;
 }
 

@@ -89,6 +89,24 @@ QString RichText::toQtHtml(const QString& text)
     return withoutDocumentFont(document.toHtml());
 }
 
+QString RichText::foreignPicture(const QString& text)
+{
+    static const QRegularExpression source(
+        u"<img\\b[^>]*?\\bsrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"_s,
+        QRegularExpression::CaseInsensitiveOption);
+    QRegularExpressionMatchIterator found = source.globalMatch(text);
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        const QString src = match.captured(1) + match.captured(2) + match.captured(3);
+        const bool dataImage = src.startsWith(u"data:image/"_s, Qt::CaseInsensitive);
+        const bool shipped = src.startsWith(u"pic/"_s) && !src.contains(u".."_s) && !src.contains(u'\\') &&
+                             !src.contains(u':');
+        if (!dataImage && !shipped)
+            return src.isNull() ? u""_s : src;
+    }
+    return {};
+}
+
 QString RichText::toQtHtmlOrNull(const QString& text)
 {
     return text.trimmed().isEmpty() ? QString() : toQtHtml(text);

@@ -16,6 +16,9 @@ public:
     static QString toQtHtml(const QString& text);
     // A question's stem followed by its options as lines "A．…", "B．…".
     static QString stemWithOptions(const QString& stem, const QStringList& options);
+    // The first picture source that is neither under pic/ nor a data: image (the program shows
+    // no other); a null QString when there is none.
+    static QString foreignPicture(const QString& text);
     // A null QString for an absent or blank text, so the column stays NULL.
     static QString toQtHtmlOrNull(const QString& text);
 
