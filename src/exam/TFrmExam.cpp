@@ -16,6 +16,7 @@
 #include "question/TFrmJx.h"
 #include "question/TfrmAnswFagui.h"
 #include "store/AnswerPage.h"
+#include "store/AutoBackup.h"
 #include "store/ExamAnswerRecorder.h"
 #include "store/ExamProgress.h"
 #include "store/PaperMarking.h"
@@ -595,9 +596,10 @@ void TFrmExam::handIn()
     if (choice == 1) {
         MarkPaper(elapsed);
     } else if (choice == 2) {
-        if (guarded([&] { PaperMarking(m_ctx.dm).discard(m_table, unanswered, elapsed); }))
+        if (guarded([&] { PaperMarking(m_ctx.dm).discard(m_table, unanswered, elapsed); })) {
+            backUpAfterRun();
             accept();
-        else
+        } else
             continueExam();
     } else {
         continueExam();
@@ -637,6 +639,13 @@ void TFrmExam::dropAndClose()
     accept();
 }
 
+// A marked or discarded paper closes a run, after which a backup may be due; its failure is told once.
+void TFrmExam::backUpAfterRun()
+{
+    if (const QString problem = m_ctx.dm.autoBackup().afterRun(); !problem.isEmpty())
+        ErrorPrompt::show(m_ctx.services.prompts, problem);
+}
+
 // The paper is marked all at once or not at all: after a failure the user is back in the
 // exam with every answer as it was, and can hand in again.
 void TFrmExam::MarkPaper(const QString& elapsed)
@@ -664,6 +673,7 @@ void TFrmExam::MarkPaper(const QString& elapsed)
         continueExam();
         return;
     }
+    backUpAfterRun();
     m_ending = false;
     m_mode = OldMode;
     m_timeUsed = elapsed;

@@ -85,6 +85,7 @@ private:
 
     void timeOut();
     void MarkPaper(const QString& elapsed);
+    void backUpAfterRun();
     void dropAndClose();
     void continueExam();
     void saveElapsed();
