@@ -5,10 +5,9 @@
 #include <QUrl>
 #include <QWidget>
 
-void DesktopShell::open(const QString& path)
+bool DesktopShell::open(const QString& path)
 {
-    // The result is ignored: a missing viewer is the desktop's business.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void DesktopShell::showDesktop()

@@ -6,6 +6,6 @@
 class DesktopShell final : public Shell
 {
 public:
-    void open(const QString& path) override;
+    bool open(const QString& path) override;
     void showDesktop() override;
 };

@@ -7,7 +7,8 @@ class Shell
 {
 public:
     virtual ~Shell() = default;
-    virtual void open(const QString& path) = 0;
+    // False when the desktop found no application to open it with.
+    virtual bool open(const QString& path) = 0;
     // The "show desktop" chord: the program's windows are minimised.
     virtual void showDesktop() = 0;
 };

@@ -46,9 +46,14 @@ public:
 class FakeShell final : public Shell
 {
 public:
-    void open(const QString& path) override { opened.append(path); }
+    bool open(const QString& path) override
+    {
+        opened.append(path);
+        return opens;
+    }
     void showDesktop() override { ++desktopShown; }
     QStringList opened;
+    bool opens = true;
     int desktopShown = 0;
 };
 
