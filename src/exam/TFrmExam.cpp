@@ -1,5 +1,7 @@
 #include "TFrmExam.h"
 
+#include "PaperExport.h"
+
 #include "PausePanel.h"
 
 #include "platform/ModalRunner.h"
@@ -199,8 +201,6 @@ QWidget* TFrmExam::buildButtonRow()
     m_points = makeButton(u"考点"_s, u"btnPoints"_s);
     m_discard = makeButton(u"本题作废"_s, u"btnDiscard"_s);
     m_export = makeButton(u"生成文档"_s, u"btnExport"_s);
-    // The Word export belongs to a later version of the program.
-    m_export->setEnabled(false);
     m_view->setAnswerButton(m_answer);
     connect(m_previous, &QPushButton::clicked, this, [this] { m_board->press(m_current - 2); });
     connect(m_next, &QPushButton::clicked, this, [this] { m_board->press(m_current); });
@@ -211,6 +211,7 @@ QWidget* TFrmExam::buildButtonRow()
     connect(m_answer, &QPushButton::clicked, this, &TFrmExam::answerClicked);
     connect(m_points, &QPushButton::clicked, this, &TFrmExam::pointsClicked);
     connect(m_discard, &QPushButton::clicked, this, &TFrmExam::discardClicked);
+    connect(m_export, &QPushButton::clicked, this, [this] { PaperExport(m_ctx).run(m_table, m_title); });
     const QList<QPushButton*> buttons = {m_previous, m_next,   m_handIn,  m_explanation, m_note,
                                          m_answer,   m_points, m_discard, m_export,      m_close};
     // The compact layout is too narrow for ten buttons in a row: it takes two rows of five.
@@ -274,6 +275,7 @@ void TFrmExam::showMode()
     m_explanation->setEnabled(inspecting);
     m_answer->setEnabled(inspecting);
     m_points->setEnabled(inspecting);
+    m_export->setEnabled(inspecting);
     m_pauseButton->setVisible(!inspecting);
     m_view->pad()->setEnabled(!inspecting);
     setWindowTitle(inspecting ? u"查阅试卷"_s : u"正在答卷"_s);
